@@ -1,0 +1,66 @@
+// The two open dictionary files, the values kept from their headers, and the
+// opening and closing of both.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "store/dictionary_format.h"
+#include "store/direction.h"
+#include "store/file_access.h"
+
+namespace orva {
+
+// One dictionary file: its read-only handle (closed when opening failed) and
+// a copy of its header with the values derived from it.
+struct DictionaryFile {
+  RandomAccessFile handle;
+  uint32_t recordBase = 0;
+  uint32_t formatVersion = 0;
+  DictionaryHeader header;
+
+  bool isOpen() const { return handle.isOpen(); }
+  // Header values; 0 for a file that is not open, so that nothing is ever
+  // read from a missing dictionary.
+  uint32_t entryCount() const { return isOpen() ? header.entryCount() : 0; }
+  uint32_t searchEntryCount() const { return isOpen() ? header.searchEntryCount() : 0; }
+
+  // Opens `path` and reads its header. A file shorter than its header counts
+  // as one that could not be opened.
+  bool open(const std::string& path);
+  void close();
+};
+
+struct DictionaryPair {
+  DictionaryFile russianHebrew;  // rusheb.dic
+  DictionaryFile hebrewRussian;  // hebrus.dic
+
+  DictionaryFile& file(Direction d) { return d == Direction::RussianHebrew ? russianHebrew : hebrewRussian; }
+  const DictionaryFile& file(Direction d) const {
+    return d == Direction::RussianHebrew ? russianHebrew : hebrewRussian;
+  }
+};
+
+// Where failures to open are reported: the window shows a message box, the
+// command line prints to stderr.
+class MessageSink {
+ public:
+  virtual ~MessageSink() = default;
+  // A message with a caption; an empty caption means the application name.
+  virtual void showMessage(std::u16string_view caption, std::u16string_view text) = 0;
+};
+
+inline constexpr std::u16string_view kErrorCaption = u"Error";
+inline constexpr std::u16string_view kCannotOpenRussianHebrew = u"Can't open rus-heb database!";
+inline constexpr std::u16string_view kCannotOpenHebrewRussian = u"Can't open heb-rus database!";
+
+inline std::u16string_view cannotOpenMessage(Direction d) {
+  return d == Direction::RussianHebrew ? kCannotOpenRussianHebrew : kCannotOpenHebrewRussian;
+}
+
+// Opens programDirectory + "/rusheb.dic", then "/hebrus.dic", whatever
+// happened to the first; each file that cannot be opened is reported once.
+void openDictionaries(DictionaryPair& pair, const std::string& programDirectory, MessageSink& owner);
+void closeDictionaries(DictionaryPair& pair);
+
+}  // namespace orva

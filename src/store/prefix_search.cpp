@@ -1,0 +1,69 @@
+// The search and walk of a headword lookup.
+#include "store/prefix_search.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "store/record_reader.h"
+#include "store/table_search.h"
+#include "text/code_pages.h"
+#include "text/display_text.h"
+
+namespace orva {
+
+namespace {
+
+// Whether `headword` begins with `query` once both are converted to UTF-16
+// the way the direction converts headwords. Both conversions give one unit
+// per byte.
+bool beginsWith(std::string_view headword, std::string_view query, Direction direction,
+                const DeviceSettings& device) {
+  if (headword.size() < query.size()) return false;
+  for (size_t i = 0; i < query.size(); ++i) {
+    const auto h = static_cast<uint8_t>(headword[i]);
+    const auto q = static_cast<uint8_t>(query[i]);
+    const bool same = direction == Direction::RussianHebrew
+                          ? cp1251Unit(h) == cp1251Unit(q)
+                          : widenByte(device.codePage, h) == widenByte(device.codePage, q);
+    if (!same) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<uint32_t> findTypedPrefix(std::string_view query, DictionaryFile& file, Direction direction,
+                                        const DeviceSettings& device) {
+  if (!file.isOpen()) return std::nullopt;
+  query = query.substr(0, std::min(query.find('\0'), query.size()));
+
+  // The search key is the query's first ten bytes; a tenth byte below 0x7F
+  // (a Latin letter, digit, blank or hyphen) is dropped.
+  SearchKey key{};
+  size_t keyLength = std::min(query.size(), kSearchKeyBytes);
+  for (size_t i = 0; i < keyLength; ++i) key[i] = static_cast<uint8_t>(query[i]);
+  if (keyLength == kSearchKeyBytes && key[9] < 0x7F) key[--keyLength] = 0;
+
+  uint8_t entry[kSearchEntrySize];
+  const bool found = findEntry(file.handle, file.searchEntryCount(), kSearchEntrySize,
+                               file.header.searchIndexOffset(), entry,
+                               [&](const uint8_t* e) { return compareSearchKey(direction, key, e); });
+  if (!found) return std::nullopt;
+
+  RecordBuffer buffer{};
+  EntryRecord view{};
+  uint32_t pos = searchEntryRecordPos(entry);
+  bool ok = readRecord(file.handle, file.recordBase, file.formatVersion, pos, buffer, view);
+  while (ok) {
+    if (query.size() <= kSearchKeyBytes) break;  // short queries take the indexed record
+    const std::string_view headword = view.headword();
+    if (beginsWith(headword, query, direction, device)) break;
+    if (headword.empty() || headword[0] != query[0]) break;
+    if (view.recordLength > UINT32_MAX - pos) break;  // no record lies past 4 GiB
+    pos += view.recordLength;
+    ok = readRecord(file.handle, file.recordBase, file.formatVersion, pos, buffer, view);
+  }
+  return view.listOrdinal;
+}
+
+}  // namespace orva

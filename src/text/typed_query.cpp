@@ -1,0 +1,60 @@
+// Conversion of typed text into a query.
+#include "text/typed_query.h"
+
+#include <algorithm>
+#include <string>
+
+#include "text/code_pages.h"
+
+namespace orva {
+
+namespace {
+
+// The query is a NUL-terminated string: a character that becomes byte 0
+// ends it.
+void endAtFirstNul(TypedQuery& query) {
+  for (size_t i = 0; i < query.length; ++i) {
+    if (query.bytes[i] == 0) {
+      std::fill(query.bytes.begin() + static_cast<std::ptrdiff_t>(i), query.bytes.end(), uint8_t{0});
+      query.length = i;
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+void lowerRussianBytes(uint8_t* bytes, size_t length) {
+  for (size_t i = 0; i < length; ++i) {
+    if (bytes[i] >= 0xC0 && bytes[i] <= 0xDF) bytes[i] = static_cast<uint8_t>(bytes[i] + 0x20);
+    else if (bytes[i] == 0xA8) bytes[i] = 0xB8;
+  }
+}
+
+TypedQuery makeTypedQuery(std::u16string_view typed, Direction direction, const DeviceSettings& device) {
+  TypedQuery query;
+  const size_t limit = kQueryBufferSize - 1;
+  if (direction == Direction::HebrewRussian) {
+    std::u16string text(typed);
+    if (!device.isHebrew()) text.assign(text.rbegin(), text.rend());
+    for (char16_t u : text) {
+      if (query.length == limit) break;
+      query.bytes[query.length++] = u <= 0x7F ? static_cast<uint8_t>(u) : static_cast<uint8_t>((u & 0xFF) + 0x10);
+    }
+    endAtFirstNul(query);
+    return query;
+  }
+  for (size_t i = 0; i < typed.size() && query.length < limit; ++i) {
+    char16_t u = typed[i];
+    if (u == u'ё') u = u'е';
+    // A surrogate pair is one character without a place in the code page.
+    if (u >= 0xD800 && u <= 0xDBFF && i + 1 < typed.size() && typed[i + 1] >= 0xDC00 && typed[i + 1] <= 0xDFFF) ++i;
+    const auto byte = narrowUnit(CodePage::Cyrillic1251, u);
+    query.bytes[query.length++] = byte ? *byte : static_cast<uint8_t>('?');
+  }
+  lowerRussianBytes(query.bytes.data(), query.length);
+  endAtFirstNul(query);
+  return query;
+}
+
+}  // namespace orva

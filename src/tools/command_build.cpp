@@ -1,0 +1,105 @@
+// orvadict build / dump / check: making, printing and verifying dictionaries.
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "tools/command_line.h"
+#include "tools/commands.h"
+#include "tools/dictionary_builder.h"
+#include "tools/dictionary_checker.h"
+#include "tools/dictionary_dump.h"
+#include "tools/source_parser.h"
+
+namespace orva {
+
+namespace {
+
+Direction requiredDirection(const Arguments& args) {
+  const auto text = args.value("--direction");
+  if (!text) throw UsageError{"--direction ru-he|he-ru is required"};
+  const auto direction = parseDirection(*text);
+  if (!direction) throw UsageError{"--direction must be ru-he or he-ru"};
+  return *direction;
+}
+
+// The direction of an existing file: given, or from its name.
+Direction directionOfFile(const Arguments& args, const std::string& path) {
+  if (args.has("--direction")) return requiredDirection(args);
+  const std::string name = path.substr(path.rfind('/') + 1);
+  if (name == "rusheb.dic") return Direction::RussianHebrew;
+  if (name == "hebrus.dic") return Direction::HebrewRussian;
+  throw UsageError{"cannot tell the direction of " + path + " from its name; give --direction"};
+}
+
+std::string onlyFile(const Arguments& args) {
+  if (args.positional().size() != 1) throw UsageError{"give exactly one dictionary file"};
+  return args.positional()[0];
+}
+
+void openFile(DictionaryFile& file, const std::string& path) {
+  if (!file.open(path)) throw UsageError{"cannot open " + path + " (missing, unreadable or shorter than its header)"};
+}
+
+}  // namespace
+
+int runBuild(const CommandArgs& raw) {
+  const Arguments args(raw, {"--direction", "-o", "--output"}, {});
+  const Direction direction = requiredDirection(args);
+  const auto output = args.value("-o") ? args.value("-o") : args.value("--output");
+  if (!output) throw UsageError{"-o FILE is required"};
+  if (args.positional().empty()) throw UsageError{"give at least one source file"};
+
+  ParseResult parsed;
+  for (const std::string& path : args.positional()) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw UsageError{"cannot read " + path};
+    std::ostringstream text;
+    text << in.rdbuf();
+    parseSource(text.str(), path, direction, parsed);
+  }
+  checkEntrySet(parsed);
+  if (!parsed.problems.empty()) {
+    for (const std::string& problem : parsed.problems) std::cerr << problem << "\n";
+    std::cerr << "orvadict: " << parsed.problems.size() << " problem(s); nothing written\n";
+    return kExitError;
+  }
+  std::vector<uint8_t> bytes;
+  std::string error;
+  if (!buildDictionary(direction, std::move(parsed.entries), bytes, error) ||
+      !writeFileAtomically(*output, bytes, error)) {
+    std::cerr << "orvadict: " << error << "\n";
+    return kExitError;
+  }
+  return 0;
+}
+
+int runDump(const CommandArgs& raw) {
+  const Arguments args(raw, {"--direction"}, {});
+  const std::string path = onlyFile(args);
+  const Direction direction = directionOfFile(args, path);
+  DictionaryFile file;
+  openFile(file, path);
+  std::string text, error;
+  if (!dumpDictionary(file, direction, text, error)) {
+    std::cerr << "orvadict: " << path << ": " << error << "\n";
+    return kExitError;
+  }
+  std::cout << text;
+  return 0;
+}
+
+int runCheck(const CommandArgs& raw) {
+  const Arguments args(raw, {"--direction"}, {});
+  const std::string path = onlyFile(args);
+  const Direction direction = directionOfFile(args, path);
+  DictionaryFile file;
+  openFile(file, path);
+  const auto problems = checkDictionary(file, direction);
+  for (const std::string& problem : problems) std::cout << path << ": " << problem << "\n";
+  if (!problems.empty()) return 1;
+  std::cout << path << ": " << file.entryCount() << " entries, " << file.searchEntryCount()
+            << " search keys, no problems\n";
+  return 0;
+}
+
+}  // namespace orva

@@ -1,0 +1,95 @@
+// orvadict's argument parsing.
+#include "tools/command_line.h"
+
+#include <charconv>
+
+#include "store/program_directory.h"
+#include "text/utf.h"
+
+namespace orva {
+
+Arguments::Arguments(const std::vector<std::string>& args, const std::set<std::string>& valueFlags,
+                     const std::set<std::string>& switches) {
+  bool onlyPositional = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (onlyPositional || arg.size() < 2 || arg[0] != '-' || (arg[1] != '-' && arg.size() != 2)) {
+      positional_.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      onlyPositional = true;
+      continue;
+    }
+    const size_t equals = arg.find('=');
+    const std::string name = arg.substr(0, equals);
+    if (valueFlags.count(name)) {
+      if (equals != std::string::npos) {
+        values_[name] = arg.substr(equals + 1);
+      } else if (i + 1 < args.size()) {
+        values_[name] = args[++i];
+      } else {
+        throw UsageError{name + " needs a value"};
+      }
+    } else if (switches.count(name) && equals == std::string::npos) {
+      values_[name] = "";
+    } else {
+      throw UsageError{"unknown option " + arg};
+    }
+  }
+}
+
+std::optional<std::string> Arguments::value(const std::string& flag) const {
+  const auto it = values_.find(flag);
+  if (it == values_.end()) return std::nullopt;
+  return it->second;
+}
+
+std::optional<uint64_t> Arguments::number(const std::string& flag) const {
+  const auto text = value(flag);
+  if (!text) return std::nullopt;
+  uint64_t n = 0;
+  const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), n);
+  if (text->empty() || error != std::errc() || end != text->data() + text->size())
+    throw UsageError{"bad number for " + flag + ": " + *text};
+  return n;
+}
+
+std::optional<Direction> parseDirection(std::string_view text) {
+  if (text == "ru-he") return Direction::RussianHebrew;
+  if (text == "he-ru") return Direction::HebrewRussian;
+  return std::nullopt;
+}
+
+CommonOptions commonOptions(const Arguments& args) {
+  CommonOptions options;
+  options.dir = args.value("--dir").value_or(programDirectory());
+  if (const auto d = args.value("--direction")) {
+    const auto direction = parseDirection(*d);
+    if (!direction) throw UsageError{"--direction must be ru-he or he-ru"};
+    options.direction = *direction;
+    options.directionGiven = true;
+  }
+  options.device = readDeviceSettings();
+  if (const auto language = args.value("--language")) {
+    const auto id = parseLanguageId(*language);
+    if (!id) throw UsageError{"--language takes a language identifier such as 0x040D"};
+    options.device.language = *id;
+    options.device.codePage = codePageForLanguage(*id);
+  }
+  if (const auto cp = args.value("--codepage")) {
+    uint32_t n = 0;
+    const auto [end, error] = std::from_chars(cp->data(), cp->data() + cp->size(), n);
+    const auto codePage = error == std::errc() && end == cp->data() + cp->size() ? codePageFromNumber(n) : std::nullopt;
+    if (!codePage) throw UsageError{"--codepage must be 1251, 1252 or 1255"};
+    options.device.codePage = *codePage;
+  }
+  return options;
+}
+
+void openOrFail(DictionaryFile& file, const std::string& dir, Direction direction) {
+  const std::string path = dir + "/" + std::string(dictionaryFileName(direction));
+  if (!file.open(path)) throw UsageError{utf16ToUtf8(cannotOpenMessage(direction)) + " (" + path + ")"};
+}
+
+}  // namespace orva

@@ -1,0 +1,60 @@
+// Parsing orvadict's command line: flags with or without values, the
+// common dictionary flags, and the errors that end a command with exit 2.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/dictionary_pair.h"
+#include "store/direction.h"
+#include "text/device_settings.h"
+
+namespace orva {
+
+inline constexpr int kExitFound = 0;
+inline constexpr int kExitNotFound = 1;
+inline constexpr int kExitError = 2;
+
+// Raised inside a command to end it with a one-line message and exit 2.
+struct UsageError {
+  std::string message;
+};
+
+class Arguments {
+ public:
+  // `valueFlags` take a value ("--dir X" or "--dir=X"); `switches` don't.
+  Arguments(const std::vector<std::string>& args, const std::set<std::string>& valueFlags,
+            const std::set<std::string>& switches);
+
+  std::optional<std::string> value(const std::string& flag) const;
+  bool has(const std::string& flag) const { return values_.count(flag) != 0; }
+  const std::vector<std::string>& positional() const { return positional_; }
+  std::optional<uint64_t> number(const std::string& flag) const;
+
+ private:
+  std::map<std::string, std::string> values_;
+  std::vector<std::string> positional_;
+};
+
+// The flags every dictionary command takes.
+inline const std::set<std::string> kCommonValueFlags = {"--dir", "--direction", "--language", "--codepage"};
+
+struct CommonOptions {
+  std::string dir;
+  Direction direction = kStartDirection;
+  bool directionGiven = false;
+  DeviceSettings device;
+};
+
+CommonOptions commonOptions(const Arguments& args);
+std::optional<Direction> parseDirection(std::string_view text);
+
+// Opens the dictionary of `direction` from `dir`, or raises the window's
+// message for it.
+void openOrFail(DictionaryFile& file, const std::string& dir, Direction direction);
+
+}  // namespace orva

@@ -1,0 +1,73 @@
+// orvadict find / list: the lookup and the headword list of the window, on
+// the command line.
+#include <iostream>
+
+#include "store/prefix_search.h"
+#include "store/record_reader.h"
+#include "text/display_text.h"
+#include "text/typed_query.h"
+#include "text/utf.h"
+#include "tools/command_line.h"
+#include "tools/commands.h"
+
+namespace orva {
+
+namespace {
+
+std::u16string typedText(const std::string& argument) {
+  const auto text = utf8ToUtf16(argument);
+  if (!text) throw UsageError{"the text is not valid UTF-8"};
+  if (text->empty()) throw UsageError{"the text is empty"};
+  return *text;
+}
+
+}  // namespace
+
+int runFind(const CommandArgs& raw) {
+  const Arguments args(raw, kCommonValueFlags, {});
+  const CommonOptions options = commonOptions(args);
+  if (args.positional().size() != 1) throw UsageError{"give the text to look up"};
+  const std::u16string typed = typedText(args.positional()[0]);
+  DictionaryFile file;
+  openOrFail(file, options.dir, options.direction);
+  const TypedQuery query = makeTypedQuery(typed, options.direction, options.device);
+  const auto found = findTypedPrefix(query.view(), file, options.direction, options.device);
+  if (!found) return kExitNotFound;
+  std::cout << *found << "\n";
+  return kExitFound;
+}
+
+int runList(const CommandArgs& raw) {
+  std::set<std::string> flags = kCommonValueFlags;
+  flags.insert({"--from", "--count"});
+  const Arguments args(raw, flags, {});
+  const CommonOptions options = commonOptions(args);
+  if (!args.positional().empty()) throw UsageError{"list takes no text"};
+  DictionaryFile file;
+  openOrFail(file, options.dir, options.direction);
+  const uint64_t total = file.entryCount();
+  const uint64_t from = args.number("--from").value_or(0);
+  const uint64_t count = args.number("--count").value_or(total);
+  const uint64_t end = from >= total ? from : std::min(total, from + std::min(count, total));
+  RecordBuffer buffer{};
+  std::string out;
+  for (uint64_t i = from; i < end; ++i) {
+    uint8_t entry[kListEntrySize];
+    EntryRecord view{};
+    std::u16string text;
+    if (file.handle.readExactly(file.header.listIndexOffset() + i * kListEntrySize, kListEntrySize, entry) &&
+        readRecord(file.handle, file.recordBase, file.formatVersion, listEntryRecordPos(entry), buffer, view)) {
+      text = options.direction == Direction::RussianHebrew ? RussianDisplayText(view.headword(), options.device)
+                                                           : HebrewDisplayText(view.headword(), options.device);
+    }
+    out += std::to_string(i) + "\t" + utf16ToUtf8(text) + "\n";
+    if (out.size() > (1 << 16)) {
+      std::cout << out;
+      out.clear();
+    }
+  }
+  std::cout << out;
+  return 0;
+}
+
+}  // namespace orva

@@ -1,0 +1,18 @@
+// The subcommands of orvadict. Each takes the arguments after its name and
+// returns the process exit code; a UsageError ends it with exit 2.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace orva {
+
+using CommandArgs = std::vector<std::string>;
+
+int runBuild(const CommandArgs& args);
+int runDump(const CommandArgs& args);
+int runCheck(const CommandArgs& args);
+int runFind(const CommandArgs& args);
+int runList(const CommandArgs& args);
+
+}  // namespace orva

@@ -1,0 +1,192 @@
+// Laying out a dictionary file.
+#include "tools/dictionary_builder.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <map>
+
+#include "store/byte_order.h"
+#include "store/dictionary_format.h"
+#include "store/record_reader.h"
+#include "text/typed_query.h"
+
+namespace orva {
+
+std::string searchKeyOf(Direction direction, std::string_view headword) {
+  std::string key(headword.substr(0, std::min(headword.size(), kSearchKeyBytes)));
+  if (direction == Direction::RussianHebrew)
+    lowerRussianBytes(reinterpret_cast<uint8_t*>(key.data()), key.size());
+  return key;
+}
+
+std::string collationView(Direction direction, std::string_view headword) {
+  std::string view(headword);
+  if (direction == Direction::RussianHebrew) {
+    lowerRussianBytes(reinterpret_cast<uint8_t*>(view.data()), view.size());
+    std::replace(view.begin(), view.end(), '\xB8', '\xE5');
+    return view;
+  }
+  const std::string_view head = std::string_view(view).substr(0, std::min(view.size(), kSearchKeyBytes));
+  size_t quote = head.find('\'');
+  if (quote == std::string_view::npos) quote = head.find('"');
+  if (quote != std::string_view::npos) view.erase(quote, 1);
+  return view;
+}
+
+namespace {
+
+bool lessBytes(const std::string& a, const std::string& b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return static_cast<uint8_t>(x) < static_cast<uint8_t>(y);
+  });
+}
+
+std::vector<uint8_t> plainRecord(const SourceEntry& entry, uint32_t listOrdinal) {
+  std::vector<uint8_t> record(2);
+  for (const std::string& field : entry.fields) {
+    record.insert(record.end(), field.begin(), field.end());
+    record.push_back(0);
+  }
+  record.insert(record.end(), entry.attributes.begin(), entry.attributes.end());
+  uint8_t numbers[8];
+  encodeFixed32(numbers, entry.entryId());
+  encodeFixed32(numbers + 4, listOrdinal);
+  record.insert(record.end(), numbers, numbers + 8);
+  encodeFixed16(record.data(), static_cast<uint16_t>(record.size()));
+  return record;
+}
+
+}  // namespace
+
+bool buildDictionary(Direction direction, std::vector<SourceEntry> entries, std::vector<uint8_t>& file,
+                     std::string& error) {
+  // Order the entries as the search walks them.
+  struct Keyed {
+    std::string view, raw;
+    size_t index;
+  };
+  std::vector<Keyed> order;
+  order.reserve(entries.size());
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const std::string& headword = entries[i].fields[0];
+    order.push_back({collationView(direction, headword), searchKeyOf(direction, headword), i});
+  }
+  std::stable_sort(order.begin(), order.end(), [](const Keyed& a, const Keyed& b) {
+    if (a.view != b.view) return lessBytes(a.view, b.view);
+    return lessBytes(a.raw, b.raw);
+  });
+
+  // Records back to back, each scrambled with the key of its own position.
+  std::vector<uint8_t> records;
+  std::vector<uint32_t> positions(entries.size());
+  for (size_t ordinal = 0; ordinal < order.size(); ++ordinal) {
+    std::vector<uint8_t> record = plainRecord(entries[order[ordinal].index], static_cast<uint32_t>(ordinal));
+    if (records.size() + record.size() > UINT32_MAX) {
+      error = "the records take more than 4 GiB";
+      return false;
+    }
+    const auto pos = static_cast<uint32_t>(records.size());
+    positions[ordinal] = pos;
+    descramble(recordKey(pos), record.data(), record.size());
+    records.insert(records.end(), record.begin(), record.end());
+  }
+
+  // One search key per distinct leading ten bytes, leading to the first
+  // record that has them, sorted as the comparator sees keys.
+  struct Key {
+    std::string raw, view;
+    uint32_t recordPos;
+  };
+  std::vector<Key> keys;
+  std::map<std::string, bool> seenKeys;
+  for (size_t ordinal = 0; ordinal < order.size(); ++ordinal) {
+    const std::string raw = searchKeyOf(direction, entries[order[ordinal].index].fields[0]);
+    if (!seenKeys.emplace(raw, true).second) continue;
+    keys.push_back({raw, collationView(direction, raw), positions[ordinal]});
+  }
+  std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
+    if (a.view != b.view) return lessBytes(a.view, b.view);
+    return lessBytes(a.raw, b.raw);
+  });
+
+  // The id index, by signed entry id.
+  std::vector<std::pair<int32_t, uint32_t>> ids;
+  for (size_t ordinal = 0; ordinal < order.size(); ++ordinal)
+    ids.emplace_back(static_cast<int32_t>(entries[order[ordinal].index].entryId()), positions[ordinal]);
+  std::sort(ids.begin(), ids.end());
+
+  const uint64_t searchIndexSize = uint64_t{keys.size()} * kSearchEntrySize;
+  const uint64_t entryTablesSize = uint64_t{entries.size()} * (kListEntrySize + kIdEntrySize);
+  if (kHeaderSize + searchIndexSize + entryTablesSize > UINT32_MAX) {
+    error = "the tables take more than 4 GiB";
+    return false;
+  }
+
+  file.assign(kHeaderSize, 0);
+  encodeFixed32(&file[kFormatVersionOffset], kSupportedFormatVersion);
+  encodeFixed32(&file[kSearchIndexSizeOffset], static_cast<uint32_t>(searchIndexSize));
+  encodeFixed32(&file[kEntryTablesSizeOffset], static_cast<uint32_t>(entryTablesSize));
+  encodeFixed32(&file[kEntryCountOffset], static_cast<uint32_t>(entries.size()));
+  file.reserve(kHeaderSize + searchIndexSize + entryTablesSize + records.size());
+  for (const Key& key : keys) {
+    uint8_t entry[kSearchEntrySize] = {};
+    std::memcpy(entry, key.raw.data(), key.raw.size());
+    encodeFixed32(entry + kSearchKeyBytes, key.recordPos);
+    file.insert(file.end(), entry, entry + kSearchEntrySize);
+  }
+  for (uint32_t pos : positions) {
+    uint8_t entry[kListEntrySize] = {};
+    encodeFixed32(entry + 4, pos);
+    file.insert(file.end(), entry, entry + kListEntrySize);
+  }
+  for (const auto& [id, pos] : ids) {
+    uint8_t entry[kIdEntrySize];
+    encodeFixed32(entry, static_cast<uint32_t>(id));
+    encodeFixed32(entry + 4, pos);
+    file.insert(file.end(), entry, entry + kIdEntrySize);
+  }
+  file.insert(file.end(), records.begin(), records.end());
+  return true;
+}
+
+bool writeFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes, std::string& error) {
+  std::string temp = path + ".tmp-XXXXXX";
+  const int fd = mkstemp(temp.data());
+  if (fd < 0) {
+    error = "cannot create a file beside " + path + ": " + std::strerror(errno);
+    return false;
+  }
+  auto fail = [&](const char* what) {
+    error = std::string(what) + " " + temp + ": " + std::strerror(errno);
+    ::close(fd);
+    ::unlink(temp.c_str());
+    return false;
+  };
+  size_t written = 0;
+  while (written < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return fail("cannot write");
+    written += static_cast<size_t>(n);
+  }
+  if (::fchmod(fd, 0644) != 0) return fail("cannot set permissions of");
+  if (::fsync(fd) != 0) return fail("cannot flush");
+  if (::close(fd) != 0) {
+    error = "cannot close " + temp + ": " + std::strerror(errno);
+    ::unlink(temp.c_str());
+    return false;
+  }
+  if (::rename(temp.c_str(), path.c_str()) != 0) {
+    error = "cannot rename " + temp + " to " + path + ": " + std::strerror(errno);
+    ::unlink(temp.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace orva

@@ -1,0 +1,34 @@
+// Turning parsed entries into the bytes of a dictionary file, and writing
+// them so that a failed build never leaves a partial or damaged file.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/direction.h"
+#include "tools/source_entry.h"
+
+namespace orva {
+
+// How entries of a direction are ordered, and how their search keys
+// compare: Russian bytes lower-cased with ё sorted as е; Hebrew bytes with
+// the first apostrophe (else double quote) of the first ten dropped.
+std::string collationView(Direction direction, std::string_view headword);
+
+// The search key a headword contributes: its first ten bytes, lower-cased
+// for Russian.
+std::string searchKeyOf(Direction direction, std::string_view headword);
+
+// Orders the entries as the search needs (stable for entries that sort
+// alike) and lays out the whole file. Fails only when the records would not
+// fit 4 GiB; then `error` says why.
+bool buildDictionary(Direction direction, std::vector<SourceEntry> entries, std::vector<uint8_t>& file,
+                     std::string& error);
+
+// Writes `bytes` to a temporary file beside `path` and renames it into
+// place. On failure nothing is left behind and `error` says why.
+bool writeFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes, std::string& error);
+
+}  // namespace orva

@@ -1,0 +1,77 @@
+// Field rules of the source format.
+#include "tools/field_rules.h"
+
+#include <cstdio>
+
+#include "text/display_text.h"
+#include "text/utf.h"
+
+namespace orva {
+
+namespace {
+
+constexpr std::string_view kKeywords[6] = {"headword", "field1", "display", "translation", "field4", "russian"};
+
+std::string describe(char16_t ch) {
+  char code[16];
+  std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(ch));
+  return "\"" + utf16ToUtf8(std::u16string(1, ch)) + "\" (" + code + ")";
+}
+
+std::string_view suggestion(char16_t ch) {
+  switch (ch) {
+    case u'Ё': return "Е";
+    case u'«': case u'»': case u'„': case u'“': case u'”': case u'״': return "\"";
+    case u'‘': case u'’': case u'׳': return "'";
+    case u'—': case u'–': case u'‑': return "-";
+    case u'…': return "...";
+    case u'\u00A0': return "a blank";
+    case u'№': return "N";
+    default: return {};
+  }
+}
+
+}  // namespace
+
+FieldRule fieldRule(Direction direction, int index) {
+  const bool russianHebrew = direction == Direction::RussianHebrew;
+  const FieldScript headwordScript = russianHebrew ? FieldScript::Russian : FieldScript::Hebrew;
+  switch (index) {
+    case 0: return {kKeywords[0], headwordScript, true, false};
+    case 2: return {kKeywords[2], headwordScript, true, true};
+    case 3: return russianHebrew ? FieldRule{kKeywords[3], FieldScript::Hebrew, true, true}
+                                 : FieldRule{kKeywords[3], FieldScript::Hebrew, false, false};
+    case 5: return {kKeywords[5], FieldScript::Russian, true, false};
+    default: return {kKeywords[index], headwordScript, false, false};
+  }
+}
+
+std::optional<std::string> displayProblem(FieldScript script, char16_t ch) {
+  const CodePage cp = codePageOf(script);
+  const auto byte = narrowUnit(cp, ch);
+  std::string problem;
+  if (!byte) {
+    problem = describe(ch) + (script == FieldScript::Russian ? " has no place in Russian text (code page 1251)"
+                                                             : " has no place in Hebrew text (code page 1255)");
+  } else if (script == FieldScript::Russian) {
+    const std::u16string shown = RussianDisplayText(std::string(1, static_cast<char>(*byte)), DeviceSettings{});
+    if (shown.size() == 1 && shown[0] == ch) return std::nullopt;
+    problem = describe(ch) + " is shown as " + describe(shown.empty() ? u'?' : shown[0]);
+  } else {
+    for (CodePage device : {CodePage::Cyrillic1251, CodePage::Western1252, CodePage::Hebrew1255}) {
+      DeviceSettings settings{kLanguageHebrew, device};
+      const std::u16string shown = HebrewDisplayText(std::string(1, static_cast<char>(*byte)), settings);
+      if (shown.size() != 1 || shown[0] != ch) {
+        problem = describe(ch) + " is shown as " + describe(shown.empty() ? u'?' : shown[0]) +
+                  " on a device with code page " + std::to_string(codePageNumber(device));
+        break;
+      }
+    }
+    if (problem.empty()) return std::nullopt;
+  }
+  const std::string_view instead = suggestion(ch);
+  if (!instead.empty()) problem += "; write " + std::string(instead) + " instead";
+  return problem;
+}
+
+}  // namespace orva

@@ -1,0 +1,39 @@
+// What each text field of a record holds in either direction: its code page,
+// whether it is shown (and so must show every character as itself), and
+// whether it may carry highlight markers.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "store/direction.h"
+#include "text/code_pages.h"
+
+namespace orva {
+
+enum class FieldScript { Russian, Hebrew };
+
+struct FieldRule {
+  std::string_view keyword;  // the name in the source format
+  FieldScript script;
+  bool shown;        // reaches the screen through a display conversion
+  bool highlighted;  // may carry highlight markers
+};
+
+// The rule for text field `index` (0 to 5) of a dictionary of `direction`.
+FieldRule fieldRule(Direction direction, int index);
+
+inline CodePage codePageOf(FieldScript script) {
+  return script == FieldScript::Russian ? CodePage::Cyrillic1251 : CodePage::Hebrew1255;
+}
+
+// Whether `ch` survives the field's display conversions unchanged (on every
+// device code page, for Hebrew). nullopt when it does; otherwise a message
+// saying what happens and what to write instead.
+std::optional<std::string> displayProblem(FieldScript script, char16_t ch);
+
+inline constexpr char16_t kHebrewMarker = u'\u05BE';  // maqaf
+inline constexpr char16_t kRussianMarker = u'|';
+
+}  // namespace orva

@@ -1,0 +1,76 @@
+// orvadict: the command-line companion of ORVA Pocket. Builds, dumps and
+// checks dictionary files and runs the program's lookups on them.
+#include <cstring>
+#include <iostream>
+#include <string_view>
+
+#include "tools/command_line.h"
+#include "tools/commands.h"
+#include "tools/version.h"
+
+namespace {
+
+constexpr std::string_view kUsage = R"(Usage: orvadict COMMAND [OPTIONS]
+
+Commands:
+  build --direction ru-he|he-ru SOURCE... -o FILE
+                         build a dictionary from source files
+  dump FILE              print a dictionary in the source format
+  check FILE             verify every invariant of a dictionary
+  find [OPTIONS] TEXT    print the list number the lookup finds for TEXT
+  list [OPTIONS] [--from N] [--count M]
+                         print headword-list entries: number, TAB, headword
+
+Options of find and list:
+  --dir DIR              where rusheb.dic and hebrus.dic are
+                         (default: the directory of this program)
+  --direction ru-he|he-ru
+                         the dictionary to use (default: he-ru)
+  --language HEX         device language identifier, e.g. 0x040D (Hebrew)
+  --codepage 1251|1252|1255
+                         device narrow code page
+                         (defaults for both: from the locale)
+
+  --help                 show this help
+  --version              show the version
+
+Exit status: 0 found or done, 1 not found (or check found problems),
+2 an error.
+)";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace orva;
+  if (argc < 2) {
+    std::cerr << kUsage;
+    return kExitError;
+  }
+  const std::string_view command = argv[1];
+  if (command == "--help" || command == "-h" || command == "help") {
+    std::cout << kUsage;
+    return 0;
+  }
+  if (command == "--version") {
+    std::cout << "orvadict (" << kProductName << ") " << kProductVersion << "\n";
+    return 0;
+  }
+  const CommandArgs args(argv + 2, argv + argc);
+  for (const std::string& arg : args) {
+    if (arg == "--help") {
+      std::cout << kUsage;
+      return 0;
+    }
+  }
+  try {
+    if (command == "build") return runBuild(args);
+    if (command == "dump") return runDump(args);
+    if (command == "check") return runCheck(args);
+    if (command == "find") return runFind(args);
+    if (command == "list") return runList(args);
+    throw UsageError{"unknown command \"" + std::string(command) + "\"; see orvadict --help"};
+  } catch (const UsageError& error) {
+    std::cerr << "orvadict: " << error.message << "\n";
+    return kExitError;
+  }
+}
