@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 #include "store/dictionary_format.h"
 #include "store/direction.h"
@@ -28,31 +29,40 @@ int compareEntryId(int32_t keyId, const uint8_t* entry);
 
 // Binary search over `count` entries of `entrySize` bytes at `tableOffset`.
 // Finds the equal entry the probing meets first or else the first greater
-// one; returns false when every entry is less, or when a read comes up
-// short. `compare(entry)` returns the key's order against the entry.
-// `entryBuffer` holds the found entry on success.
+// one, and returns its index; nullopt when every entry is less, or when a
+// read comes up short. `compare(entry)` returns the key's order against the
+// entry. `entryBuffer` holds the found entry on success.
 template <typename Compare>
-bool findEntry(RandomAccessFile& file, uint32_t count, uint32_t entrySize, uint64_t tableOffset,
-               uint8_t* entryBuffer, Compare&& compare) {
-  if (count == 0) return false;
+std::optional<uint32_t> findEntryIndex(RandomAccessFile& file, uint32_t count, uint32_t entrySize,
+                                       uint64_t tableOffset, uint8_t* entryBuffer, Compare&& compare) {
+  if (count == 0) return std::nullopt;
   uint32_t lo = 0;
   uint32_t hi = count - 1;
   std::optional<uint32_t> previous;
   while (lo <= hi) {
     const uint32_t mid = lo + (hi - lo) / 2;
-    if (!file.readExactly(tableOffset + uint64_t{mid} * entrySize, entrySize, entryBuffer)) return false;
+    if (!file.readExactly(tableOffset + uint64_t{mid} * entrySize, entrySize, entryBuffer)) return std::nullopt;
     const int order = compare(static_cast<const uint8_t*>(entryBuffer));
-    if (order == 0) return true;
+    if (order == 0) return mid;
     if (order < 0) {
-      if (previous == mid) return true;
+      // hi moves to mid, not below it: the last candidate is read again
+      // before it is returned.
+      if (previous == mid) return mid;
       hi = mid;
     } else {
+      if (mid == UINT32_MAX) return std::nullopt;
       lo = mid + 1;
-      if (lo == 0) return false;  // wrapped past the last index
     }
     previous = mid;
   }
-  return false;
+  return std::nullopt;
+}
+
+template <typename Compare>
+bool findEntry(RandomAccessFile& file, uint32_t count, uint32_t entrySize, uint64_t tableOffset,
+               uint8_t* entryBuffer, Compare&& compare) {
+  return findEntryIndex(file, count, entrySize, tableOffset, entryBuffer, std::forward<Compare>(compare))
+      .has_value();
 }
 
 }  // namespace orva

@@ -14,5 +14,9 @@ int runDump(const CommandArgs& args);
 int runCheck(const CommandArgs& args);
 int runFind(const CommandArgs& args);
 int runList(const CommandArgs& args);
+int runArticle(const CommandArgs& args);
+int runSession(const CommandArgs& args);
+// orvadict WORD: the article of WORD as readable text.
+int runRead(const CommandArgs& args);
 
 }  // namespace orva

@@ -10,7 +10,15 @@
 
 namespace {
 
-constexpr std::string_view kUsage = R"(Usage: orvadict COMMAND [OPTIONS]
+constexpr std::string_view kUsage = R"(Usage: orvadict WORD [OPTIONS]
+       orvadict COMMAND [OPTIONS]
+
+  WORD                   look WORD up and print its article as text; the
+                         direction follows the word's script (Cyrillic:
+                         Russian-Hebrew, Hebrew: Hebrew-Russian)
+      --html             print the article's HTML instead
+      --color=never|always|auto
+                         red highlights (default: auto, on a terminal)
 
 Commands:
   build --direction ru-he|he-ru SOURCE... -o FILE
@@ -20,8 +28,13 @@ Commands:
   find [OPTIONS] TEXT    print the list number the lookup finds for TEXT
   list [OPTIONS] [--from N] [--count M]
                          print headword-list entries: number, TAB, headword
+  article [OPTIONS] (--index N | TEXT)
+                         print the HTML page of list entry N, or of the
+                         entry the lookup finds for TEXT
+  session [OPTIONS] [--client WxH] [SCRIPT]
+                         run the window's logic from a script
 
-Options of find and list:
+Options of find, list, article, session and WORD:
   --dir DIR              where rusheb.dic and hebrus.dic are
                          (default: the directory of this program)
   --direction ru-he|he-ru
@@ -68,6 +81,9 @@ int main(int argc, char** argv) {
     if (command == "check") return runCheck(args);
     if (command == "find") return runFind(args);
     if (command == "list") return runList(args);
+    if (command == "article") return runArticle(args);
+    if (command == "session") return runSession(args);
+    if (!command.empty() && command[0] != '-') return runRead(CommandArgs(argv + 1, argv + argc));
     throw UsageError{"unknown command \"" + std::string(command) + "\"; see orvadict --help"};
   } catch (const UsageError& error) {
     std::cerr << "orvadict: " << error.message << "\n";

@@ -1,0 +1,89 @@
+// Rendering article pages for a terminal.
+#include "tools/article_text.h"
+
+#include "text/utf.h"
+
+namespace orva {
+
+namespace {
+
+constexpr std::string_view kRed = "\x1b[31m";
+constexpr std::string_view kBold = "\x1b[1m";
+constexpr std::string_view kDim = "\x1b[36m";
+constexpr std::string_view kReset = "\x1b[0m";
+
+std::string decodeEntities(std::string text) {
+  const std::pair<std::string_view, std::string_view> entities[] = {
+      {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&nbsp;", " "}, {"&amp;", "&"}};
+  for (const auto& [entity, ch] : entities) {
+    size_t at = 0;
+    while ((at = text.find(entity, at)) != std::string::npos) {
+      text.replace(at, entity.size(), ch);
+      at += ch.size();
+    }
+  }
+  return text;
+}
+
+// One line of the page: its tags dropped, red spans coloured.
+std::string blockText(std::string_view line, bool color, std::string_view style) {
+  std::string out;
+  std::string text;
+  size_t i = 0;
+  bool red = false;
+  while (i < line.size()) {
+    if (line[i] != '<') {
+      text.push_back(line[i++]);
+      continue;
+    }
+    const size_t end = line.find('>', i);
+    if (end == std::string_view::npos) {
+      text.append(line.substr(i));
+      break;
+    }
+    const std::string_view tag = line.substr(i, end - i + 1);
+    if (tag == "<font color=red>" || (tag == "</font>" && red)) {
+      out += decodeEntities(std::move(text));
+      text.clear();
+      red = tag != "</font>";
+      if (color) out += red ? std::string(kRed) : std::string(kReset) + std::string(style);
+    }
+    i = end + 1;
+  }
+  out += decodeEntities(std::move(text));
+  if (color && !style.empty()) out = std::string(style) + out + std::string(kReset);
+  else if (color && out.find('\x1b') != std::string::npos) out += kReset;
+  return out;
+}
+
+}  // namespace
+
+std::string articleAsText(std::u16string_view page, bool color) {
+  const std::string html = utf16ToUtf8(page);
+  std::string out;
+  bool mainPart = true;
+  bool first = true;
+  size_t start = 0;
+  while (start < html.size()) {
+    size_t end = html.find("\r\n", start);
+    if (end == std::string::npos) end = html.size();
+    const std::string_view line = std::string_view(html).substr(start, end - start);
+    start = end + 2;
+    if (line.empty() || line == "<html><body>" || line == "</body></html>") continue;
+    if (line == "<hr>") {
+      mainPart = false;
+      continue;
+    }
+    std::string_view style;
+    if (first) style = kBold;
+    else if (line.find("#234567") != std::string_view::npos) style = kDim;
+    std::string text = blockText(line, color, style);
+    if (text.empty()) continue;
+    if (!mainPart && line.find("dir=\"rtl\"") != std::string_view::npos) out += "\n";
+    out += (mainPart ? "" : "  ") + text + "\n";
+    first = false;
+  }
+  return out;
+}
+
+}  // namespace orva

@@ -1,0 +1,128 @@
+// orvadict article: the exact page the viewer holds for an entry; and
+// orvadict WORD: the same page as readable text for a terminal.
+#include <unistd.h>
+
+#include <iostream>
+
+#include "article/article_page.h"
+#include "store/list_index.h"
+#include "store/prefix_search.h"
+#include "text/typed_query.h"
+#include "text/utf.h"
+#include "tools/article_text.h"
+#include "tools/command_line.h"
+#include "tools/commands.h"
+
+namespace orva {
+
+namespace {
+
+std::u16string typedText(const std::string& argument) {
+  const auto text = utf8ToUtf16(argument);
+  if (!text || text->empty()) throw UsageError{"give a non-empty UTF-8 text to look up"};
+  return *text;
+}
+
+// The page of list entry `index` as the viewer holds it once complete; false
+// when its record cannot be read.
+bool articleOf(DictionaryFile& file, Direction direction, const DeviceSettings& device, uint32_t index,
+               std::u16string& page, std::u16string& headword) {
+  RecordBuffer buffer{};
+  EntryRecord record{};
+  const auto pos = readListRecordPos(file, index);
+  if (!pos || !readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, record)) return false;
+  PageCollector view;
+  DictionaryFile none;
+  ShowArticlePage(record, direction, device, direction == Direction::HebrewRussian ? file : none, view);
+  page = view.page();
+  headword = WordBoxText(record, direction, device);
+  return true;
+}
+
+std::optional<Direction> directionOfScript(std::u16string_view text) {
+  for (char16_t ch : text) {
+    if ((ch >= 0x0400 && ch <= 0x04FF)) return Direction::RussianHebrew;
+    if (ch >= 0x0590 && ch <= 0x05FF) return Direction::HebrewRussian;
+  }
+  return std::nullopt;
+}
+
+// Lower case with ё as е, for deciding whether a found headword is the word.
+std::u16string folded(std::u16string text) {
+  for (char16_t& ch : text) {
+    if (ch >= u'А' && ch <= u'Я') ch = static_cast<char16_t>(ch + 0x20);
+    if (ch >= u'A' && ch <= u'Z') ch = static_cast<char16_t>(ch + 0x20);
+    if (ch == u'Ё' || ch == u'ё') ch = u'е';
+  }
+  return text;
+}
+
+}  // namespace
+
+int runArticle(const CommandArgs& raw) {
+  std::set<std::string> flags = kCommonValueFlags;
+  flags.insert("--index");
+  const Arguments args(raw, flags, {});
+  const CommonOptions options = commonOptions(args);
+  const auto index = args.number("--index");
+  if (index.has_value() == (args.positional().size() == 1) || args.positional().size() > 1)
+    throw UsageError{"give either --index N or the text to look up"};
+  DictionaryFile file;
+  openOrFail(file, options.dir, options.direction);
+
+  uint64_t n = 0;
+  if (index) {
+    n = *index;
+  } else {
+    const TypedQuery query = makeTypedQuery(typedText(args.positional()[0]), options.direction, options.device);
+    const auto found = findTypedPrefix(query.view(), file, options.direction, options.device);
+    if (!found) return kExitNotFound;
+    n = *found;
+  }
+  std::u16string page, headword;
+  if (n > UINT32_MAX || !articleOf(file, options.direction, options.device, static_cast<uint32_t>(n), page, headword)) {
+    std::cerr << "orvadict: entry " << n << " cannot be read\n";
+    return kExitError;
+  }
+  std::cout << utf16ToUtf8(page);
+  return kExitFound;
+}
+
+int runRead(const CommandArgs& raw) {
+  std::set<std::string> flags = kCommonValueFlags;
+  flags.insert("--color");
+  const Arguments args(raw, flags, {"--html"});
+  CommonOptions options = commonOptions(args);
+  if (args.positional().size() != 1) throw UsageError{"give one word to look up"};
+  const std::u16string word = typedText(args.positional()[0]);
+  if (!options.directionGiven) {
+    const auto direction = directionOfScript(word);
+    if (!direction)
+      throw UsageError{"cannot tell the language of \"" + args.positional()[0] +
+                       "\"; type it in Russian or Hebrew letters, or give --direction ru-he|he-ru"};
+    options.direction = *direction;
+  }
+  const std::string color = args.value("--color").value_or("auto");
+  if (color != "auto" && color != "always" && color != "never")
+    throw UsageError{"--color must be never, always or auto"};
+  const bool useColor = color == "always" || (color == "auto" && ::isatty(STDOUT_FILENO));
+
+  // The terminal shows Hebrew in logical order and does its own bidi.
+  DeviceSettings device = options.device;
+  device.language = kLanguageHebrew;
+
+  DictionaryFile file;
+  openOrFail(file, options.dir, options.direction);
+  const TypedQuery query = makeTypedQuery(word, options.direction, device);
+  const auto found = findTypedPrefix(query.view(), file, options.direction, device);
+  std::u16string page, headword;
+  const bool read = found && articleOf(file, options.direction, device, *found, page, headword);
+  if (!read || folded(headword).rfind(folded(word), 0) != 0) {
+    std::cerr << "orvadict: \"" << args.positional()[0] << "\" not found\n";
+    return kExitNotFound;
+  }
+  std::cout << (args.has("--html") ? utf16ToUtf8(page) : articleAsText(page, useColor));
+  return kExitFound;
+}
+
+}  // namespace orva

@@ -1,0 +1,139 @@
+// The main window's logic: initialisation and close, the command,
+// notification and timer table, the word box and focus handling, the
+// direction commands, hide, help and About, the lookup of typed text and the
+// article of the selected row.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "article/article_view.h"
+#include "store/dictionary_pair.h"
+#include "store/direction.h"
+#include "text/device_settings.h"
+#include "ui/headword_list.h"
+#include "ui/platform.h"
+
+namespace orva {
+
+// One window message as the table matches it.
+struct WindowMessage {
+  uint32_t message = 0;
+  uint16_t code = 0;  // notification code of a WM_COMMAND
+  uint16_t id = 0;    // command or control id of a WM_COMMAND
+  uint32_t timerId = 0;
+};
+
+class MainDialog : public CommandSink, public ListOwner, public MessageSink {
+ public:
+  explicit MainDialog(const WindowPlatform& platform);
+  MainDialog(const MainDialog&) = delete;
+  MainDialog& operator=(const MainDialog&) = delete;
+
+  // The whole of WM_INITDIALOG: the initialisation, then the menu bar, then
+  // the dialog manager's focus on the word box.
+  void start();
+
+  // Routes one message through the table, then the application's table,
+  // then the default processing (where the OK command hides the window).
+  void handle(const WindowMessage& message);
+
+  // Shorthands for the platform.
+  void command(uint16_t code, uint16_t id) override { handle({WM_COMMAND, code, id, 0}); }
+  void timer(uint32_t id) { handle({WM_TIMER, 0, 0, id}); }
+  void helpRequest() { handle({WM_HELP, 0, 0, 0}); }
+  void close() { handle({WM_CLOSE, 0, 0, 0}); }
+
+  // The key filter that runs before any key message (WM_KEYDOWN or
+  // WM_CHAR) reaches the window or a control. Returns true when it replaced
+  // the key code with 0: the key then does nothing.
+  bool filterKey(uint32_t message, uint32_t& keyCode);
+
+  // The client area changed size: lay the children out again and let the
+  // list take as many rows as now fit.
+  void resize(Size client);
+
+  // The headword list, for the platform's key, scroll, tap and paint events.
+  HeadwordList& headwordList() { return list_; }
+
+  // State, for the platform and for tests.
+  Direction direction() const { return direction_; }
+  bool wordEditActive() const { return wordEditActive_; }
+  bool suppressNextChange() const { return suppressNextChange_; }
+  bool updatingWordBox() const { return updatingWordBox_; }
+  bool isClosing() const { return closing_; }
+  bool started() const { return started_; }
+  const std::string& programDirectory() const { return programDirectory_; }
+  DictionaryPair& dictionaries() { return pair_; }
+
+  // ListOwner
+  DictionaryFile& currentFile() override { return pair_.file(direction_); }
+  Direction currentDirection() const override { return direction_; }
+  const DeviceSettings& device() const override { return device_; }
+  bool closing() const override { return closing_; }
+  void listSelectionChanged() override { command(LBN_SELCHANGE, IDC_HEADWORD_LIST); }
+
+  // MessageSink: a message box owned by the window.
+  void showMessage(std::u16string_view caption, std::u16string_view text) override;
+
+  // The lookup of typed text: finds the first headword that begins with it,
+  // moves the list there and shows that entry's article.
+  void lookUpTypedText(std::u16string typed);
+
+  // The article of the list's selected row, and the headword written back
+  // into the word box unless the user is typing there.
+  void ShowArticle();
+
+  // The layout of the three children for a client area.
+  static Rect wordBoxRect(Size client);
+  static Rect listRect(Size client);
+  static Rect viewerRect(Size client);
+
+ private:
+  using Handler = void (MainDialog::*)();
+  using TimerHandler = void (MainDialog::*)(uint32_t);
+  struct MessageEntry {
+    uint32_t message;
+    uint16_t code;
+    uint16_t id;
+    Handler handler;
+    TimerHandler timerHandler;
+  };
+  static const MessageEntry kMessageTable[];
+
+  void initialise();
+  void createMenuBar();
+  void layOut(Size client);
+  void switchDirection(Direction to);
+
+  // Handlers of the table; they take no arguments, except the timer's.
+  void onHelp();
+  void onHebrewRussian();
+  void onRussianHebrew();
+  void onWordEditSetFocus();
+  void onClose();
+  void onWordEditChange();
+  void onListSelChange();
+  void onExit();
+  void onAbout();
+  void onUsersGuide();
+  void onListSetFocus();
+  void onTimer(uint32_t id);
+  void onOK();
+
+  WindowPlatform platform_;
+  HeadwordList list_;
+  ArticleView* view_ = nullptr;
+  DictionaryPair pair_;
+  DeviceSettings device_;
+  std::string programDirectory_;
+  Direction direction_ = kStartDirection;
+  bool wordEditActive_ = false;
+  bool suppressNextChange_ = false;
+  bool updatingWordBox_ = false;
+  bool closing_ = false;
+  bool started_ = false;
+};
+
+}  // namespace orva

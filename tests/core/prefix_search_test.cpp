@@ -1,0 +1,108 @@
+// The search and walk that find the first headword beginning with a query.
+#include <gtest/gtest.h>
+
+#include "store/prefix_search.h"
+#include "support/test_files.h"
+#include "text/typed_query.h"
+
+namespace orva {
+namespace {
+
+using test::cp1251;
+
+std::string russianSource(const std::vector<std::string>& headwords) {
+  std::string source;
+  for (size_t i = 0; i < headwords.size(); ++i)
+    source += "entry " + std::to_string(i + 1) + " 1\nheadword " + headwords[i] + "\n";
+  return source;
+}
+
+class PrefixSearchTest : public ::testing::Test {
+ protected:
+  void build(const std::vector<std::string>& headwords) {
+    test::buildAndOpen(Direction::RussianHebrew, russianSource(headwords), dir_.file("rusheb.dic"), file_);
+  }
+  std::optional<uint32_t> find(const std::string& utf8Query) {
+    return findTypedPrefix(cp1251(utf8Query), file_, Direction::RussianHebrew, device_);
+  }
+
+  test::TempDir dir_;
+  DictionaryFile file_;
+  DeviceSettings device_{kLanguageRussian, CodePage::Cyrillic1251};
+};
+
+TEST_F(PrefixSearchTest, ShortQueriesTakeTheIndexedRecordWithoutWalking) {
+  build({"абв", "абд", "бар"});
+  EXPECT_EQ(find("аб"), 0u);
+  EXPECT_EQ(find("абд"), 1u);
+  EXPECT_EQ(find("абг"), 1u);  // the next key, though it does not begin with the query
+  EXPECT_EQ(find("б"), 2u);
+  EXPECT_EQ(find("я"), std::nullopt);  // sorts after every key
+}
+
+TEST_F(PrefixSearchTest, LongQueriesWalkToTheFirstHeadwordThatBeginsWithThem) {
+  build({"абвгдежзийк", "абвгдежзийлм", "абвгдежзийлн", "бар"});
+  EXPECT_EQ(find("абвгдежзийл"), 1u);   // eleven bytes: walks one record on
+  EXPECT_EQ(find("абвгдежзийлн"), 2u);
+  EXPECT_EQ(find("абвгдежзийя"), 3u);   // no match: stops where the first letter changes
+  EXPECT_EQ(find("абвгдежзий"), 0u);    // ten bytes: no walk
+}
+
+TEST_F(PrefixSearchTest, WalkEndsAtTheLastRecordThatCanBeRead) {
+  build({"абвгдежзийк", "абвгдежзийл"});
+  EXPECT_EQ(find("абвгдежзийя"), 1u);
+}
+
+TEST_F(PrefixSearchTest, TenthByteBelow0x7FIsDroppedFromTheKey) {
+  build({"абвгдежзи", "абвгдежзиа", "абвгдежзив"});
+  EXPECT_EQ(find("абвгдежзи-"), 0u);  // searched as "абвгдежзи"
+  EXPECT_EQ(find("абвгдежзи1"), 0u);
+  EXPECT_EQ(find("абвгдежзиб"), 2u);  // a tenth Cyrillic letter stays
+}
+
+TEST_F(PrefixSearchTest, YoInHeadwordsIsFoundWithYe) {
+  build({"ёж", "еда", "ель"});
+  const DeviceSettings device{kLanguageRussian, CodePage::Cyrillic1251};
+  const auto query = makeTypedQuery(u"ёж", Direction::RussianHebrew, device);
+  EXPECT_EQ(findTypedPrefix(query.view(), file_, Direction::RussianHebrew, device), 1u);  // еда, ёж, ель
+}
+
+TEST(PrefixSearch, UnreadableFirstRecordGivesListNumberZero) {
+  test::RawDictionary dict;
+  test::addSearchEntry(dict.searchIndex, cp1251("абв"), 500);  // no record there
+  test::addListEntry(dict.listIndex, 0);
+  test::addIdEntry(dict.idIndex, 1, 0);
+  dict.records.push_back(test::plainRecord({cp1251("абв"), "", "", "", "", ""}, 1, 7));
+  test::TempDir dir;
+  test::writeBytes(dir.file("rusheb.dic"), dict.bytes());
+  DictionaryFile file;
+  ASSERT_TRUE(file.open(dir.file("rusheb.dic")));
+  EXPECT_EQ(findTypedPrefix(cp1251("аб"), file, Direction::RussianHebrew, DeviceSettings{}), 0u);
+}
+
+TEST(PrefixSearch, MissingFileFindsNothing) {
+  DictionaryFile missing;
+  EXPECT_EQ(findTypedPrefix("abc", missing, Direction::HebrewRussian, DeviceSettings{}), std::nullopt);
+}
+
+TEST(PrefixSearch, HebrewQueriesFromTypedText) {
+  test::TempDir dir;
+  DictionaryFile file;
+  test::buildAndOpen(Direction::HebrewRussian,
+                     "entry 1 1\nheadword בית\nentry 2 1\nheadword ספר\nentry 3 1\nheadword צה\"ל\n",
+                     dir.file("hebrus.dic"), file);
+  for (const DeviceSettings& device : {DeviceSettings{kLanguageHebrew, CodePage::Hebrew1255},
+                                       DeviceSettings{kLanguageRussian, CodePage::Cyrillic1251}}) {
+    // The word box holds visual order on a non-Hebrew device.
+    const std::u16string typed = device.isHebrew() ? u"ספר" : u"רפס";
+    const auto query = makeTypedQuery(typed, Direction::HebrewRussian, device);
+    EXPECT_EQ(findTypedPrefix(query.view(), file, Direction::HebrewRussian, device), 1u);
+  }
+  const DeviceSettings hebrew{kLanguageHebrew, CodePage::Hebrew1255};
+  EXPECT_EQ(findTypedPrefix(makeTypedQuery(u"צהל", Direction::HebrewRussian, hebrew).view(), file,
+                            Direction::HebrewRussian, hebrew),
+            2u);
+}
+
+}  // namespace
+}  // namespace orva
