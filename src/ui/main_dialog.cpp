@@ -28,7 +28,7 @@ const MainDialog::MessageEntry MainDialog::kMessageTable[] = {
 MainDialog::MainDialog(const WindowPlatform& platform) : platform_(platform), list_(platform.list, *this) {}
 
 void MainDialog::handle(const WindowMessage& message) {
-  if (!started_) return;  // no window yet
+  if (!started_ || destroyed_) return;  // no window (yet, or any more)
   for (const MessageEntry& entry : kMessageTable) {
     if (entry.message != message.message) continue;
     if (message.message == WM_COMMAND && (entry.code != message.code || entry.id != message.id)) continue;
@@ -96,7 +96,7 @@ void MainDialog::createMenuBar() {
 }
 
 void MainDialog::resize(Size client) {
-  if (!started_ || closing_) return;
+  if (!started_ || closing_ || destroyed_) return;
   layOut(client);
   if (view_ != nullptr) platform_.frame.moveArticleView(viewerRect(client));
   list_.relayout();
@@ -107,6 +107,7 @@ void MainDialog::showMessage(std::u16string_view caption, std::u16string_view te
 }
 
 bool MainDialog::filterKey(uint32_t message, uint32_t& keyCode) {
+  if (!started_ || destroyed_) return false;
   if (message != WM_KEYDOWN && message != WM_CHAR) return false;
   if (keyCode == VK_ESCAPE || keyCode == VK_RETURN || suppressNextChange_) {
     suppressNextChange_ = false;
@@ -177,6 +178,7 @@ void MainDialog::onClose() {
     view_ = nullptr;
     platform_.frame.destroyArticleView();
   }
+  destroyed_ = true;
   platform_.frame.destroyAndExit(0);
 }
 

@@ -56,6 +56,7 @@ class MainDialog : public CommandSink, public ListOwner, public MessageSink {
 
   // The headword list, for the platform's key, scroll, tap and paint events.
   HeadwordList& headwordList() { return list_; }
+  const HeadwordList& headwordList() const { return list_; }
 
   // State, for the platform and for tests.
   Direction direction() const { return direction_; }
@@ -64,6 +65,8 @@ class MainDialog : public CommandSink, public ListOwner, public MessageSink {
   bool updatingWordBox() const { return updatingWordBox_; }
   bool isClosing() const { return closing_; }
   bool started() const { return started_; }
+  // The window is gone after the close sequence; nothing reaches it then.
+  bool destroyed() const { return destroyed_; }
   const std::string& programDirectory() const { return programDirectory_; }
   DictionaryPair& dictionaries() { return pair_; }
 
@@ -134,6 +137,7 @@ class MainDialog : public CommandSink, public ListOwner, public MessageSink {
   bool updatingWordBox_ = false;
   bool closing_ = false;
   bool started_ = false;
+  bool destroyed_ = false;
 };
 
 }  // namespace orva
