@@ -13,19 +13,28 @@ namespace orva {
 
 namespace {
 
-// Whether `headword` begins with `query` once both are converted to UTF-16
-// the way the direction converts headwords. Both conversions give one unit
-// per byte.
+// A Russian byte as the search sees it: lower case, ё as е. The typed query
+// is folded this way before the search, so the walk folds headwords too;
+// otherwise a long query could never match a headword with a capital or ё.
+uint8_t foldRussian(uint8_t byte) {
+  if (byte >= 0xC0 && byte <= 0xDF) byte = static_cast<uint8_t>(byte + 0x20);
+  if (byte == 0xA8 || byte == 0xB8) byte = 0xE5;
+  return byte;
+}
+
+// The unit a headword byte compares as, converted to UTF-16 the way the
+// direction converts headwords (one unit per byte either way).
+char16_t walkUnit(uint8_t byte, Direction direction, const DeviceSettings& device) {
+  return direction == Direction::RussianHebrew ? cp1251Unit(foldRussian(byte)) : widenByte(device.codePage, byte);
+}
+
 bool beginsWith(std::string_view headword, std::string_view query, Direction direction,
                 const DeviceSettings& device) {
   if (headword.size() < query.size()) return false;
   for (size_t i = 0; i < query.size(); ++i) {
-    const auto h = static_cast<uint8_t>(headword[i]);
-    const auto q = static_cast<uint8_t>(query[i]);
-    const bool same = direction == Direction::RussianHebrew
-                          ? cp1251Unit(h) == cp1251Unit(q)
-                          : widenByte(device.codePage, h) == widenByte(device.codePage, q);
-    if (!same) return false;
+    if (walkUnit(static_cast<uint8_t>(headword[i]), direction, device) !=
+        walkUnit(static_cast<uint8_t>(query[i]), direction, device))
+      return false;
   }
   return true;
 }
@@ -58,7 +67,9 @@ std::optional<uint32_t> findTypedPrefix(std::string_view query, DictionaryFile& 
     if (query.size() <= kSearchKeyBytes) break;  // short queries take the indexed record
     const std::string_view headword = view.headword();
     if (beginsWith(headword, query, direction, device)) break;
-    if (headword.empty() || headword[0] != query[0]) break;
+    if (headword.empty() || walkUnit(static_cast<uint8_t>(headword[0]), direction, device) !=
+                                walkUnit(static_cast<uint8_t>(query[0]), direction, device))
+      break;
     if (view.recordLength > UINT32_MAX - pos) break;  // no record lies past 4 GiB
     pos += view.recordLength;
     ok = readRecord(file.handle, file.recordBase, file.formatVersion, pos, buffer, view);

@@ -26,8 +26,11 @@ Direction requiredDirection(const Arguments& args) {
 Direction directionOfFile(const Arguments& args, const std::string& path) {
   if (args.has("--direction")) return requiredDirection(args);
   const std::string name = path.substr(path.rfind('/') + 1);
-  if (name == "rusheb.dic") return Direction::RussianHebrew;
-  if (name == "hebrus.dic") return Direction::HebrewRussian;
+  const auto endsWith = [&](std::string_view tail) {
+    return name.size() >= tail.size() && name.compare(name.size() - tail.size(), tail.size(), tail) == 0;
+  };
+  if (endsWith("rusheb.dic")) return Direction::RussianHebrew;
+  if (endsWith("hebrus.dic")) return Direction::HebrewRussian;
   throw UsageError{"cannot tell the direction of " + path + " from its name; give --direction"};
 }
 

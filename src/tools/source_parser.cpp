@@ -131,7 +131,7 @@ class Parser {
 
   void finishEntry() {
     if (!current_) return;
-    if (current_->fields[0].empty()) {
+    if (current_->fields[0].empty() && !seen_.count("headword")) {
       problemAt(current_->line, "entry " + std::to_string(current_->group) + " " +
                                     std::to_string(current_->formCode) + " has no headword");
     }
@@ -219,6 +219,7 @@ class Parser {
   void parseField(int index, std::string_view value) {
     const FieldRule rule = fieldRule(direction_, index);
     if (!once(rule.keyword)) return;
+    if (index == 0 && value.empty()) return problem("headword is empty");
     const auto pieces = unescape(value);
     if (!pieces) return;
     const CodePage cp = codePageOf(rule.script);

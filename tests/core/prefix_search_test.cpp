@@ -67,6 +67,18 @@ TEST_F(PrefixSearchTest, YoInHeadwordsIsFoundWithYe) {
   EXPECT_EQ(findTypedPrefix(query.view(), file_, Direction::RussianHebrew, device), 1u);  // еда, ёж, ель
 }
 
+TEST_F(PrefixSearchTest, LongQueriesMatchHeadwordsWithYoAndCapitals) {
+  build({"определение", "определённый", "Определитель", "определять"});
+  const auto find = [&](std::u16string_view typed) {
+    return findTypedPrefix(makeTypedQuery(typed, Direction::RussianHebrew, device_).view(), file_,
+                           Direction::RussianHebrew, device_);
+  };
+  EXPECT_EQ(find(u"определённый"), 1u);
+  EXPECT_EQ(find(u"определенный"), 1u);
+  EXPECT_EQ(find(u"определитель"), 2u);
+  EXPECT_EQ(find(u"определять"), 3u);
+}
+
 TEST(PrefixSearch, UnreadableFirstRecordGivesListNumberZero) {
   test::RawDictionary dict;
   test::addSearchEntry(dict.searchIndex, cp1251("абв"), 500);  // no record there

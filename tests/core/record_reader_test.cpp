@@ -137,8 +137,8 @@ TEST_F(RecordReaderTest, MalformedTextsAreRefusedInsideTheBytesRead) {
       {'a', 0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9},
   };
   for (const auto& body : bodies) {
-    std::vector<uint8_t> record(2);
-    record.insert(record.end(), body.begin(), body.end());
+    std::vector<uint8_t> record(body.size() + 2, 0);
+    std::copy(body.begin(), body.end(), record.begin() + 2);
     record[0] = static_cast<uint8_t>(record.size());
     RawDictionary dict;
     dict.records.push_back(record);
