@@ -1,6 +1,9 @@
 // Rendering article pages for a terminal.
 #include "tools/article_text.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "text/utf.h"
 
 namespace orva {
@@ -25,12 +28,15 @@ std::string decodeEntities(std::string text) {
   return text;
 }
 
-// One line of the page: its tags dropped, red spans coloured.
-std::string blockText(std::string_view line, bool color, std::string_view style) {
-  std::string out;
+// One line of the page: its tags dropped, red spans coloured. In a Hebrew
+// block in logical order the plain runs and red spans stand in right-to-left
+// order (each run reads logically), so their order is turned back for a
+// terminal, which lays the line out itself.
+std::string blockText(std::string_view line, bool color, std::string_view style, bool rightToLeft) {
+  std::vector<std::pair<std::string, bool>> pieces;  // text, red
   std::string text;
-  size_t i = 0;
   bool red = false;
+  size_t i = 0;
   while (i < line.size()) {
     if (line[i] != '<') {
       text.push_back(line[i++]);
@@ -43,16 +49,34 @@ std::string blockText(std::string_view line, bool color, std::string_view style)
     }
     const std::string_view tag = line.substr(i, end - i + 1);
     if (tag == "<font color=red>" || (tag == "</font>" && red)) {
-      out += decodeEntities(std::move(text));
+      pieces.emplace_back(decodeEntities(std::move(text)), red);
       text.clear();
       red = tag != "</font>";
-      if (color) out += red ? std::string(kRed) : std::string(kReset) + std::string(style);
     }
     i = end + 1;
   }
-  out += decodeEntities(std::move(text));
-  if (color && !style.empty()) out = std::string(style) + out + std::string(kReset);
-  else if (color && out.find('\x1b') != std::string::npos) out += kReset;
+  pieces.emplace_back(decodeEntities(std::move(text)), red);
+  if (rightToLeft) std::reverse(pieces.begin(), pieces.end());
+
+  std::string plain;
+  for (const auto& piece : pieces) plain += piece.first;
+  const size_t first = plain.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  const size_t last = plain.find_last_not_of(' ');  // labels end with a blank
+  if (!color) return plain.substr(first, last - first + 1);
+
+  std::string out(style);
+  size_t at = 0;
+  for (const auto& [piece, isRed] : pieces) {
+    // Keep only the characters within [first, last].
+    const size_t from = std::max(at, first), to = std::min(at + piece.size(), last + 1);
+    if (from < to) {
+      const std::string part = piece.substr(from - at, to - from);
+      out += isRed ? std::string(kRed) + part + std::string(kReset) + std::string(style) : part;
+    }
+    at += piece.size();
+  }
+  if (!style.empty()) out += kReset;
   return out;
 }
 
@@ -77,7 +101,7 @@ std::string articleAsText(std::u16string_view page, bool color) {
     std::string_view style;
     if (first) style = kBold;
     else if (line.find("#234567") != std::string_view::npos) style = kDim;
-    std::string text = blockText(line, color, style);
+    std::string text = blockText(line, color, style, line.find("dir=\"rtl\"") != std::string_view::npos);
     if (text.empty()) continue;
     if (!mainPart && line.find("dir=\"rtl\"") != std::string_view::npos) out += "\n";
     out += (mainPart ? "" : "  ") + text + "\n";
