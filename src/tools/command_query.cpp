@@ -2,6 +2,7 @@
 // the command line.
 #include <iostream>
 
+#include "store/list_index.h"
 #include "store/prefix_search.h"
 #include "store/record_reader.h"
 #include "text/display_text.h"
@@ -52,11 +53,10 @@ int runList(const CommandArgs& raw) {
   RecordBuffer buffer{};
   std::string out;
   for (uint64_t i = from; i < end; ++i) {
-    uint8_t entry[kListEntrySize];
     EntryRecord view{};
     std::u16string text;
-    if (file.handle.readExactly(file.header.listIndexOffset() + i * kListEntrySize, kListEntrySize, entry) &&
-        readRecord(file.handle, file.recordBase, file.formatVersion, listEntryRecordPos(entry), buffer, view)) {
+    const auto pos = readListRecordPos(file, static_cast<uint32_t>(i));
+    if (pos && readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, view)) {
       text = options.direction == Direction::RussianHebrew ? RussianDisplayText(view.headword(), options.device)
                                                            : HebrewDisplayText(view.headword(), options.device);
     }

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "store/list_index.h"
 #include "store/record_reader.h"
 #include "text/utf.h"
 #include "tools/field_rules.h"
@@ -58,10 +59,9 @@ bool dumpDictionary(DictionaryFile& file, Direction direction, std::string& out,
   RecordBuffer buffer{};
   const uint32_t count = file.entryCount();
   for (uint32_t i = 0; i < count; ++i) {
-    uint8_t entry[kListEntrySize];
     EntryRecord view{};
-    if (!file.handle.readExactly(file.header.listIndexOffset() + uint64_t{i} * kListEntrySize, kListEntrySize, entry) ||
-        !readRecord(file.handle, file.recordBase, file.formatVersion, listEntryRecordPos(entry), buffer, view)) {
+    const auto pos = readListRecordPos(file, i);
+    if (!pos || !readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, view)) {
       error = "list entry " + std::to_string(i) + " cannot be read";
       return false;
     }
