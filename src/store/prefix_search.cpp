@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 
 #include "store/record_reader.h"
 #include "store/table_search.h"
@@ -28,11 +29,17 @@ char16_t walkUnit(uint8_t byte, Direction direction, const DeviceSettings& devic
   return direction == Direction::RussianHebrew ? cp1251Unit(foldRussian(byte)) : widenByte(device.codePage, byte);
 }
 
+bool isQuote(char c) { return c == '\'' || c == '"'; }
+
+// Hebrew headwords may carry a geresh or gershayim (written ' and ") that
+// the search passes over, so the walk passes over them too.
 bool beginsWith(std::string_view headword, std::string_view query, Direction direction,
                 const DeviceSettings& device) {
-  if (headword.size() < query.size()) return false;
-  for (size_t i = 0; i < query.size(); ++i) {
-    if (walkUnit(static_cast<uint8_t>(headword[i]), direction, device) !=
+  size_t h = 0;
+  for (size_t i = 0; i < query.size(); ++i, ++h) {
+    while (direction == Direction::HebrewRussian && h < headword.size() && isQuote(headword[h])) ++h;
+    if (h >= headword.size()) return false;
+    if (walkUnit(static_cast<uint8_t>(headword[h]), direction, device) !=
         walkUnit(static_cast<uint8_t>(query[i]), direction, device))
       return false;
   }
@@ -45,6 +52,17 @@ std::optional<uint32_t> findTypedPrefix(std::string_view query, DictionaryFile& 
                                         const DeviceSettings& device) {
   if (!file.isOpen()) return std::nullopt;
   query = query.substr(0, std::min(query.find('\0'), query.size()));
+
+  // The search index orders Hebrew keys as if their first quote were not
+  // there, which is how a query without quotes compares with them. A query
+  // typed with a geresh or gershayim would compare out of that order and
+  // land elsewhere, so its quotes are left out of the search.
+  std::string unquoted;
+  if (direction == Direction::HebrewRussian && query.find_first_of("'\"") != std::string_view::npos) {
+    for (char c : query)
+      if (!isQuote(c)) unquoted.push_back(c);
+    query = unquoted;
+  }
 
   // The search key is the query's first ten bytes; a tenth byte below 0x7F
   // (a Latin letter, digit, blank or hyphen) is dropped.

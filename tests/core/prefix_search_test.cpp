@@ -116,5 +116,41 @@ TEST(PrefixSearch, HebrewQueriesFromTypedText) {
             2u);
 }
 
+TEST(PrefixSearch, HebrewQueriesTypedWithGereshOrGershayimFindTheirHeadword) {
+  test::TempDir dir;
+  DictionaryFile file;
+  test::buildAndOpen(Direction::HebrewRussian,
+                     "entry 1 1\nheadword דואר\nentry 2 1\nheadword דו\"ח\nentry 3 1\nheadword ג'ירפה\n"
+                     "entry 4 1\nheadword גדול\nentry 5 1\nheadword ג'ירפה גדולה מאוד\nentry 6 1\nheadword ג'ירפה גבוהה מאוד\n",
+                     dir.file("hebrus.dic"), file);
+  const DeviceSettings hebrew{kLanguageHebrew, CodePage::Hebrew1255};
+  const auto find = [&](std::u16string_view typed) {
+    return findTypedPrefix(makeTypedQuery(typed, Direction::HebrewRussian, hebrew).view(), file,
+                           Direction::HebrewRussian, hebrew);
+  };
+  // Order: גדול, ג'ירפה, ג'ירפה גבוהה מאוד, ג'ירפה גדולה מאוד, דואר, דו"ח.
+  EXPECT_EQ(find(u"דו\"ח"), 5u);
+  EXPECT_EQ(find(u"דוח"), 5u);
+  EXPECT_EQ(find(u"ג'ירפה"), 1u);
+  EXPECT_EQ(find(u"גירפה"), 1u);
+  EXPECT_EQ(find(u"גירפה גד"), 3u);
+}
+
+TEST(PrefixSearch, TheWalkPassesOverQuotesBeyondTheKey) {
+  test::TempDir dir;
+  DictionaryFile file;
+  // Both share the ten-byte key; the quote sorts the first one first.
+  test::buildAndOpen(Direction::HebrewRussian,
+                     "entry 1 1\nheadword אבגדהוזחטי'כ\nentry 2 1\nheadword אבגדהוזחטיכל\n", dir.file("hebrus.dic"),
+                     file);
+  const DeviceSettings hebrew{kLanguageHebrew, CodePage::Hebrew1255};
+  const auto find = [&](std::u16string_view typed) {
+    return findTypedPrefix(makeTypedQuery(typed, Direction::HebrewRussian, hebrew).view(), file,
+                           Direction::HebrewRussian, hebrew);
+  };
+  EXPECT_EQ(find(u"אבגדהוזחטי'כ"), 0u);
+  EXPECT_EQ(find(u"אבגדהוזחטיכל"), 1u);
+}
+
 }  // namespace
 }  // namespace orva
