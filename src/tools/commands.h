@@ -16,6 +16,8 @@ int runFind(const CommandArgs& args);
 int runList(const CommandArgs& args);
 int runArticle(const CommandArgs& args);
 int runSession(const CommandArgs& args);
+int runGenerate(const CommandArgs& args);
+int runExport(const CommandArgs& args);
 // orvadict WORD: the article of WORD as readable text.
 int runRead(const CommandArgs& args);
 

@@ -33,6 +33,12 @@ Commands:
                          entry the lookup finds for TEXT
   session [OPTIONS] [--client WxH] [SCRIPT]
                          run the window's logic from a script
+  generate --direction ru-he|he-ru --entries N [--seed S] -o SOURCE
+                         write a synthetic source of N entries (for
+                         measuring; the same seed gives the same text)
+  export --stardict DIR FILE
+                         write FILE in the StarDict format (.ifo, .idx,
+                         .dict) into DIR, for other dictionary programs
 
 Options of find, list, article, session and WORD:
   --dir DIR              where rusheb.dic and hebrus.dic are
@@ -83,6 +89,8 @@ int main(int argc, char** argv) {
     if (command == "list") return runList(args);
     if (command == "article") return runArticle(args);
     if (command == "session") return runSession(args);
+    if (command == "generate") return runGenerate(args);
+    if (command == "export") return runExport(args);
     if (!command.empty() && command[0] != '-') return runRead(CommandArgs(argv + 1, argv + argc));
     throw UsageError{"unknown command \"" + std::string(command) + "\"; see orvadict --help"};
   } catch (const UsageError& error) {

@@ -1,0 +1,124 @@
+// The StarDict export.
+#include "tools/stardict_export.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "article/article_page.h"
+#include "store/byte_order.h"
+#include "store/list_index.h"
+#include "store/record_reader.h"
+#include "text/utf.h"
+#include "tools/article_text.h"
+#include "tools/dictionary_builder.h"
+
+namespace orva {
+
+namespace {
+
+// A word of the index: its text and where its article lies in the .dict.
+struct IndexWord {
+  std::string word;
+  uint32_t offset;
+  uint32_t size;
+};
+
+// Longest word the format allows, in bytes, without its terminator.
+constexpr size_t kMaxWordBytes = 255;
+
+uint8_t asciiLower(uint8_t c) { return c >= 'A' && c <= 'Z' ? static_cast<uint8_t>(c + 32) : c; }
+
+void appendBigEndian32(std::vector<uint8_t>& out, uint32_t value) {
+  for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<uint8_t>(value >> shift));
+}
+
+}  // namespace
+
+bool starDictLess(std::string_view a, std::string_view b) {
+  const size_t n = std::min(a.size(), b.size());
+  for (size_t i = 0; i < n; ++i) {
+    const uint8_t x = asciiLower(static_cast<uint8_t>(a[i])), y = asciiLower(static_cast<uint8_t>(b[i]));
+    if (x != y) return x < y;
+  }
+  if (a.size() != b.size()) return a.size() < b.size();
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                      [](char x, char y) { return static_cast<uint8_t>(x) < static_cast<uint8_t>(y); });
+}
+
+bool exportStarDict(DictionaryFile& file, Direction direction, const std::string& dir, const std::string& name,
+                    StarDictSummary& summary, std::string& error) {
+  summary = {};
+  const std::string base = dir + "/" + name;
+  // Hebrew in logical order, as a terminal or another program expects it.
+  const DeviceSettings device{kLanguageHebrew, CodePage::Hebrew1255};
+
+  const std::string dictTemp = base + ".dict.tmp";
+  std::FILE* dict = std::fopen(dictTemp.c_str(), "wb");
+  if (dict == nullptr) {
+    error = "cannot write " + dictTemp;
+    return false;
+  }
+  const auto fail = [&](std::string message) {
+    std::fclose(dict);
+    std::remove(dictTemp.c_str());
+    error = std::move(message);
+    return false;
+  };
+
+  std::vector<IndexWord> words;
+  words.reserve(file.entryCount());
+  RecordBuffer buffer{};
+  DictionaryFile none;
+  uint64_t offset = 0;
+  for (uint32_t i = 0; i < file.entryCount(); ++i) {
+    EntryRecord record{};
+    const auto pos = readListRecordPos(file, i);
+    if (!pos || !readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, record))
+      return fail("list entry " + std::to_string(i) + " cannot be read");
+    std::string word = utf16ToUtf8(WordBoxText(record, direction, device));
+    if (word.empty() || word.size() > kMaxWordBytes || word.find('\0') != std::string::npos) {
+      ++summary.skipped;
+      continue;
+    }
+    PageCollector view;
+    ShowArticlePage(record, direction, device, direction == Direction::HebrewRussian ? file : none, view);
+    const std::string text = articleAsText(view.page(), false);
+    if (offset + text.size() > UINT32_MAX) return fail("the articles do not fit the format's 4 GiB");
+    if (std::fwrite(text.data(), 1, text.size(), dict) != text.size()) return fail("cannot write " + dictTemp);
+    words.push_back({std::move(word), static_cast<uint32_t>(offset), static_cast<uint32_t>(text.size())});
+    offset += text.size();
+  }
+  if (std::fclose(dict) != 0) {
+    std::remove(dictTemp.c_str());
+    error = "cannot write " + dictTemp;
+    return false;
+  }
+
+  std::stable_sort(words.begin(), words.end(),
+                   [](const IndexWord& a, const IndexWord& b) { return starDictLess(a.word, b.word); });
+  std::vector<uint8_t> idx;
+  for (const IndexWord& w : words) {
+    idx.insert(idx.end(), w.word.begin(), w.word.end());
+    idx.push_back(0);
+    appendBigEndian32(idx, w.offset);
+    appendBigEndian32(idx, w.size);
+  }
+  const std::string title = direction == Direction::RussianHebrew ? "Russian-Hebrew" : "Hebrew-Russian";
+  const std::string ifo = "StarDict's dict ifo file\nversion=2.4.2\nbookname=ORVA Pocket " + title +
+                          "\nwordcount=" + std::to_string(words.size()) +
+                          "\nidxfilesize=" + std::to_string(idx.size()) + "\nsametypesequence=m\n";
+  // The .ifo comes last: a reader that finds it finds the other two.
+  if (std::rename(dictTemp.c_str(), (base + ".dict").c_str()) != 0) {
+    std::remove(dictTemp.c_str());
+    error = "cannot rename " + dictTemp;
+    return false;
+  }
+  if (!writeFileAtomically(base + ".idx", idx, error) ||
+      !writeFileAtomically(base + ".ifo", std::vector<uint8_t>(ifo.begin(), ifo.end()), error))
+    return false;
+  summary.words = static_cast<uint32_t>(words.size());
+  return true;
+}
+
+}  // namespace orva
