@@ -12,6 +12,7 @@
 #include "tools/article_text.h"
 #include "tools/command_line.h"
 #include "tools/commands.h"
+#include "tools/line_input.h"
 
 namespace orva {
 
@@ -88,41 +89,90 @@ int runArticle(const CommandArgs& raw) {
   return kExitFound;
 }
 
+namespace {
+
+// The article of `word` as `orvadict WORD` prints it, from the dictionary of
+// the word's script unless a direction is given; the files are opened the
+// first time they are needed. False, with the reason in `problem`, when the
+// word is not found or cannot be looked up.
+enum class WordResult { Found, NotFound, Refused };
+
+WordResult readWord(const std::string& argument, const CommonOptions& options, const DeviceSettings& device, bool html,
+              bool color, DictionaryPair& files, std::string& out, std::string& problem) {
+  const auto word = utf8ToUtf16(argument);
+  if (!word || word->empty()) {
+    problem = "give a non-empty UTF-8 text to look up";
+    return WordResult::Refused;
+  }
+  Direction direction = options.direction;
+  if (!options.directionGiven) {
+    const auto script = directionOfScript(*word);
+    if (!script) {
+      problem = "cannot tell the language of \"" + argument +
+                "\"; type it in Russian or Hebrew letters, or give --direction ru-he|he-ru";
+      return WordResult::Refused;
+    }
+    direction = *script;
+  }
+  DictionaryFile& file = files.file(direction);
+  if (!file.isOpen()) openOrFail(file, options.dir, direction);
+  const TypedQuery query = makeTypedQuery(*word, direction, device);
+  const auto found = findTypedPrefix(query.view(), file, direction, device);
+  std::u16string page, headword;
+  const bool read = found && articleOf(file, direction, device, *found, page, headword);
+  if (!read || folded(headword).rfind(folded(*word), 0) != 0) {
+    problem = "\"" + argument + "\" not found";
+    return WordResult::NotFound;
+  }
+  out += html ? utf16ToUtf8(page) : articleAsText(page, color);
+  return WordResult::Found;
+}
+
+}  // namespace
+
 int runRead(const CommandArgs& raw) {
   std::set<std::string> flags = kCommonValueFlags;
   flags.insert("--color");
-  const Arguments args(raw, flags, {"--html"});
-  CommonOptions options = commonOptions(args);
-  if (args.positional().size() != 1) throw UsageError{"give one word to look up"};
-  const std::u16string word = typedText(args.positional()[0]);
-  if (!options.directionGiven) {
-    const auto direction = directionOfScript(word);
-    if (!direction)
-      throw UsageError{"cannot tell the language of \"" + args.positional()[0] +
-                       "\"; type it in Russian or Hebrew letters, or give --direction ru-he|he-ru"};
-    options.direction = *direction;
-  }
+  const Arguments args(raw, flags, {"--html", "--stdin"});
+  const CommonOptions options = commonOptions(args);
+  const bool eachLine = args.has("--stdin");
+  if (eachLine ? !args.positional().empty() : args.positional().size() != 1)
+    throw UsageError{eachLine ? "--stdin reads the words from standard input" : "give one word to look up"};
   const std::string color = args.value("--color").value_or("auto");
   if (color != "auto" && color != "always" && color != "never")
     throw UsageError{"--color must be never, always or auto"};
   const bool useColor = color == "always" || (color == "auto" && ::isatty(STDOUT_FILENO));
+  const bool html = args.has("--html");
 
   // The terminal shows Hebrew in logical order and does its own bidi.
   DeviceSettings device = options.device;
   device.language = kLanguageHebrew;
 
-  DictionaryFile file;
-  openOrFail(file, options.dir, options.direction);
-  const TypedQuery query = makeTypedQuery(word, options.direction, device);
-  const auto found = findTypedPrefix(query.view(), file, options.direction, device);
-  std::u16string page, headword;
-  const bool read = found && articleOf(file, options.direction, device, *found, page, headword);
-  if (!read || folded(headword).rfind(folded(word), 0) != 0) {
-    std::cerr << "orvadict: \"" << args.positional()[0] << "\" not found\n";
-    return kExitNotFound;
+  DictionaryPair files;
+  std::string out, problem;
+  if (!eachLine) {
+    const WordResult result = readWord(args.positional()[0], options, device, html, useColor, files, out, problem);
+    if (result == WordResult::Refused) throw UsageError{problem};
+    if (result == WordResult::NotFound) {
+      std::cerr << "orvadict: " << problem << "\n";
+      return kExitNotFound;
+    }
+    std::cout << out;
+    return kExitFound;
   }
-  std::cout << (args.has("--html") ? utf16ToUtf8(page) : articleAsText(page, useColor));
-  return kExitFound;
+  // One word a line; each answer (empty when the word is not found) ends
+  // with a line holding only a form feed.
+  bool all = true;
+  std::string line;
+  StdinLines input(out);
+  while (input.next(line)) {
+    if (readWord(line, options, device, html, useColor, files, out, problem) != WordResult::Found) {
+      all = false;
+      std::cerr << "orvadict: " << problem << "\n";
+    }
+    out += "\f\n";
+  }
+  return all ? kExitFound : kExitNotFound;
 }
 
 }  // namespace orva

@@ -10,6 +10,7 @@
 #include "text/utf.h"
 #include "tools/command_line.h"
 #include "tools/commands.h"
+#include "tools/line_input.h"
 
 namespace orva {
 
@@ -24,9 +25,33 @@ std::u16string typedText(const std::string& argument) {
 
 }  // namespace
 
+// find --stdin: one text a line, one answer a line (the list number, or "-"
+// when nothing is found or the line is not valid UTF-8 text).
+int findEachLine(const CommonOptions& options) {
+  DictionaryFile file;
+  openOrFail(file, options.dir, options.direction);
+  std::string out, line;
+  StdinLines input(out);
+  while (input.next(line)) {
+    const auto typed = utf8ToUtf16(line);
+    std::optional<uint32_t> found;
+    if (typed && !typed->empty()) {
+      const TypedQuery query = makeTypedQuery(*typed, options.direction, options.device);
+      found = findTypedPrefix(query.view(), file, options.direction, options.device);
+    }
+    out += found ? std::to_string(*found) : "-";
+    out += '\n';
+  }
+  return kExitFound;
+}
+
 int runFind(const CommandArgs& raw) {
-  const Arguments args(raw, kCommonValueFlags, {});
+  const Arguments args(raw, kCommonValueFlags, {"--stdin"});
   const CommonOptions options = commonOptions(args);
+  if (args.has("--stdin")) {
+    if (!args.positional().empty()) throw UsageError{"find --stdin reads the texts from standard input"};
+    return findEachLine(options);
+  }
   if (args.positional().size() != 1) throw UsageError{"give the text to look up"};
   const std::u16string typed = typedText(args.positional()[0]);
   DictionaryFile file;

@@ -17,6 +17,9 @@ constexpr std::string_view kUsage = R"(Usage: orvadict WORD [OPTIONS]
                          direction follows the word's script (Cyrillic:
                          Russian-Hebrew, Hebrew: Hebrew-Russian)
       --html             print the article's HTML instead
+  --stdin [OPTIONS]      look up every line of standard input as WORD;
+                         each answer ends with a line holding only a form
+                         feed (an empty answer: not found)
       --color=never|always|auto
                          red highlights (default: auto, on a terminal)
 
@@ -26,6 +29,8 @@ Commands:
   dump FILE              print a dictionary in the source format
   check FILE             verify every invariant of a dictionary
   find [OPTIONS] TEXT    print the list number the lookup finds for TEXT
+  find [OPTIONS] --stdin the same for every line of standard input, one
+                         answer a line ("-": nothing found)
   list [OPTIONS] [--from N] [--count M]
                          print headword-list entries: number, TAB, headword
   article [OPTIONS] (--index N | TEXT)
@@ -91,7 +96,8 @@ int main(int argc, char** argv) {
     if (command == "session") return runSession(args);
     if (command == "generate") return runGenerate(args);
     if (command == "export") return runExport(args);
-    if (!command.empty() && command[0] != '-') return runRead(CommandArgs(argv + 1, argv + argc));
+    if (!command.empty() && (command[0] != '-' || command == "--stdin"))
+      return runRead(CommandArgs(argv + 1, argv + argc));
     throw UsageError{"unknown command \"" + std::string(command) + "\"; see orvadict --help"};
   } catch (const UsageError& error) {
     std::cerr << "orvadict: " << error.message << "\n";
