@@ -1,0 +1,146 @@
+// A whole dictionary file as input. The first byte picks the direction and
+// the device; the rest is the file. Everything the program does with a file
+// it was given runs over it: opening, the check, lookups, a page of the
+// headword list, the articles of several entries in both directions (with
+// the related forms of their groups) and the dump.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "article/article_page.h"
+#include "fuzz_support.h"
+#include "store/list_index.h"
+#include "store/prefix_search.h"
+#include "store/record_reader.h"
+#include "text/typed_query.h"
+#include "tools/article_text.h"
+#include "tools/dictionary_checker.h"
+#include "tools/dictionary_dump.h"
+#include "ui/headword_list.h"
+
+namespace orva::fuzz {
+namespace {
+
+// A list control of ten rows that keeps what it is told.
+class FakeList : public ListControl, public RowCanvas {
+ public:
+  void resetContent() override { data_.clear(); selection_ = -1; }
+  void addRow() override { data_.push_back(0); }
+  int rows() const override { return static_cast<int>(data_.size()); }
+  void setItemData(int row, uint32_t data) override {
+    if (row < 0 || row >= rows()) fail("item data of a row that does not exist");
+    data_[static_cast<size_t>(row)] = data;
+  }
+  uint32_t itemData(int row) const override {
+    if (row < 0 || row >= rows()) fail("item data of a row that does not exist");
+    return data_[static_cast<size_t>(row)];
+  }
+  void setSelection(int row) override { selection_ = row >= 0 && row < rows() ? row : -1; }
+  int selection() const override { return selection_; }
+  int clientHeight() const override { return 10 * 13; }
+  int rowHeight() const override { return 13; }
+  ScrollInfo scrollInfo() const override { return scroll_; }
+  void setScrollInfo(const ScrollInfo& info) override { scroll_ = info; }
+  void repaintNow() override {}
+  void setLocale(uint32_t) override {}
+  void setFocus() override {}
+  void move(const Rect&) override {}
+
+  Rect rowRect(int row) const override { return {0, row * 13, 240, 13}; }
+  int textWidth(std::u16string_view text, bool) override { return static_cast<int>(text.size()) * 6; }
+  uint32_t highlightColour() const override { return 0x000080; }
+  void fill(const Rect&, uint32_t) override {}
+  void drawText(const Rect&, int, std::u16string_view text, uint32_t, bool) override { painted_ += text.size(); }
+
+ private:
+  std::vector<uint32_t> data_;
+  int selection_ = -1;
+  ScrollInfo scroll_;
+  size_t painted_ = 0;
+};
+
+class Owner : public ListOwner {
+ public:
+  Owner(DictionaryFile& file, Direction direction, DeviceSettings device)
+      : file_(file), direction_(direction), device_(device) {}
+  DictionaryFile& currentFile() override { return file_; }
+  Direction currentDirection() const override { return direction_; }
+  const DeviceSettings& device() const override { return device_; }
+  bool closing() const override { return false; }
+  void listSelectionChanged() override {}
+
+ private:
+  DictionaryFile& file_;
+  Direction direction_;
+  DeviceSettings device_;
+};
+
+void lookUp(std::u16string_view typed, DictionaryFile& file, Direction direction, const DeviceSettings& device) {
+  const TypedQuery query = makeTypedQuery(typed, direction, device);
+  const auto found = findTypedPrefix(query.view(), file, direction, device);
+  if (found) readListRecordPos(file, *found);
+}
+
+void fillListPage(DictionaryFile& file, Direction direction, const DeviceSettings& device) {
+  FakeList control;
+  Owner owner(file, direction, device);
+  HeadwordList list(control, owner);
+  list.Reset(file.entryCount(), 0);
+  list.paint(control);
+  list.keyDown(VK_DOWN);
+  list.scroll(ScrollRequest::PageDown);
+  list.paint(control);
+  list.scroll(ScrollRequest::Bottom);
+  list.keyDown(VK_END);
+  list.paint(control);
+  list.ScrollToIndex(static_cast<int32_t>(file.entryCount() / 2));
+  list.paint(control);
+  if (list.rowCount() > 10) fail("more rows than fit the list");
+}
+
+void showArticles(DictionaryFile& file, const DeviceSettings& device) {
+  RecordBuffer buffer{};
+  const uint32_t rows = std::min<uint32_t>(file.entryCount(), 12);
+  int shown = 0;
+  for (uint32_t i = 0; i < rows && shown < 6; ++i) {
+    const auto pos = readListRecordPos(file, i);
+    EntryRecord record{};
+    if (!pos || !readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, record)) continue;
+    ++shown;
+    for (Direction d : {Direction::HebrewRussian, Direction::RussianHebrew}) {
+      PageCollector view;
+      WordBoxText(record, d, device);
+      ShowArticlePage(record, d, device, file, view);
+      if (view.completedPages() != 1) fail("an article page was not completed exactly once");
+      articleAsText(view.page(), true);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace orva::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace orva;
+  using namespace orva::fuzz;
+  if (size < 1) return 0;
+  const Direction direction = (data[0] & 1) ? Direction::RussianHebrew : Direction::HebrewRussian;
+  const DeviceSettings device = deviceFromByte(static_cast<uint8_t>(data[0] >> 1));
+  static MemoryFile memory("dictionary");
+  DictionaryFile file;
+  if (!memory.load(data + 1, size - 1, file)) return 0;
+
+  checkDictionary(file, direction, 20);
+
+  static const std::u16string_view kHebrew[] = {u"א", u"של", u"שלום", u"ת", u"'", u"בית ספר גדול מאוד"};
+  static const std::u16string_view kRussian[] = {u"а", u"при", u"Привет", u"я", u"ё", u"здравствуйте, друзья"};
+  for (std::u16string_view typed : direction == Direction::HebrewRussian ? kHebrew : kRussian)
+    lookUp(typed, file, direction, device);
+
+  fillListPage(file, direction, device);
+  showArticles(file, device);
+
+  std::string dumped, error;
+  dumpDictionary(file, direction, dumped, error);
+  return 0;
+}
