@@ -1,0 +1,71 @@
+// The headword list on screen: a widget that paints the rows itself and a
+// QScrollBar with the full 32-bit range, page and tracking position. The
+// rows and the scroll state live here; the logic reads and writes them.
+#pragma once
+
+#include <QScrollBar>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "ui/headword_list.h"
+#include "ui/platform.h"
+
+namespace orva {
+
+class QtListControl : public QWidget, public ListControl {
+  Q_OBJECT
+
+ public:
+  explicit QtListControl(QWidget* parent);
+
+  // The logic that handles this list's keys, scroll requests, taps and
+  // paints, and where its focus notification goes.
+  void connectTo(HeadwordList& list, CommandSink& sink);
+
+  // ListControl
+  void resetContent() override;
+  void addRow() override;
+  int rows() const override { return static_cast<int>(data_.size()); }
+  void setItemData(int row, uint32_t data) override;
+  uint32_t itemData(int row) const override;
+  void setSelection(int row) override;
+  int selection() const override { return selection_; }
+  int clientHeight() const override { return rowsArea().height(); }
+  int rowHeight() const override;
+  ScrollInfo scrollInfo() const override { return info_; }
+  void setScrollInfo(const ScrollInfo& info) override;
+  void repaintNow() override { repaint(); }
+  void setLocale(uint32_t) override {}
+  void setFocus() override { QWidget::setFocus(Qt::OtherFocusReason); }
+  // Takes the rectangle the layout gives, cut to whole rows so that every
+  // visible row is a filled row.
+  void move(const Rect& rect) override;
+
+  QScrollBar* scrollBar() const { return bar_; }
+  // The rectangle of row r in this widget's coordinates.
+  QRect rowRect(int row) const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  QRect rowsArea() const;
+  void barAction(int action);
+  void updateBar();
+
+  QScrollBar* bar_;
+  HeadwordList* list_ = nullptr;
+  CommandSink* sink_ = nullptr;
+  std::vector<uint32_t> data_;
+  int selection_ = -1;
+  ScrollInfo info_{0, 0, 0, -1, 0};
+  bool updatingBar_ = false;
+};
+
+}  // namespace orva
