@@ -46,6 +46,18 @@ bool lessBytes(const std::string& a, const std::string& b) {
   });
 }
 
+// Orders entries that the search cannot tell apart (перед and перёд): the
+// spelling with е comes before the one with ё, so that typing the word,
+// which the lookup folds to е, lands on the plain spelling first.
+bool lessAmongAlike(const std::string& a, const std::string& b) {
+  const auto weight = [](char c) {
+    const auto byte = static_cast<uint8_t>(c);
+    return byte == 0xB8 ? 0xE5 * 2 + 1 : byte * 2;
+  };
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                      [&](char x, char y) { return weight(x) < weight(y); });
+}
+
 std::vector<uint8_t> plainRecord(const SourceEntry& entry, uint32_t listOrdinal) {
   std::vector<uint8_t> record(2);
   for (const std::string& field : entry.fields) {
@@ -78,7 +90,7 @@ bool buildDictionary(Direction direction, std::vector<SourceEntry> entries, std:
   }
   std::stable_sort(order.begin(), order.end(), [](const Keyed& a, const Keyed& b) {
     if (a.view != b.view) return lessBytes(a.view, b.view);
-    return lessBytes(a.raw, b.raw);
+    return lessAmongAlike(a.raw, b.raw);
   });
 
   // Records back to back, each scrambled with the key of its own position.
@@ -97,7 +109,9 @@ bool buildDictionary(Direction direction, std::vector<SourceEntry> entries, std:
   }
 
   // One search key per distinct leading ten bytes, leading to the first
-  // record that has them, sorted as the comparator sees keys.
+  // record that has them, sorted as the comparator sees keys. Keys that the
+  // comparator cannot tell apart (ё and е, a quote or none) are kept once,
+  // so the search always lands on the first of their records.
   struct Key {
     std::string raw, view;
     uint32_t recordPos;
@@ -106,13 +120,11 @@ bool buildDictionary(Direction direction, std::vector<SourceEntry> entries, std:
   std::map<std::string, bool> seenKeys;
   for (size_t ordinal = 0; ordinal < order.size(); ++ordinal) {
     const std::string raw = searchKeyOf(direction, entries[order[ordinal].index].fields[0]);
-    if (!seenKeys.emplace(raw, true).second) continue;
-    keys.push_back({raw, collationView(direction, raw), positions[ordinal]});
+    std::string view = collationView(direction, raw);
+    if (!seenKeys.emplace(view, true).second) continue;
+    keys.push_back({raw, std::move(view), positions[ordinal]});
   }
-  std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
-    if (a.view != b.view) return lessBytes(a.view, b.view);
-    return lessBytes(a.raw, b.raw);
-  });
+  std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) { return lessBytes(a.view, b.view); });
 
   // The id index, by signed entry id.
   std::vector<std::pair<int32_t, uint32_t>> ids;

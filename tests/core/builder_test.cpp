@@ -121,6 +121,14 @@ TEST_F(BuiltDictionaryTest, EntriesAreOrderedAsTheSearchNeeds) {
   EXPECT_TRUE(checkDictionary(file_, direction_).empty());
 }
 
+TEST_F(BuiltDictionaryTest, SpellingsTheSearchCannotTellApartShareOneKeyPlainFirst) {
+  build(Direction::RussianHebrew, "entry 1 1\nheadword перёд\nentry 2 1\nheadword перед\nentry 3 1\nheadword пес\n");
+  using test::cp1251;
+  EXPECT_EQ(headwords(), (std::vector<std::string>{cp1251("перед"), cp1251("перёд"), cp1251("пес")}));
+  EXPECT_EQ(file_.searchEntryCount(), 2u);
+  EXPECT_TRUE(checkDictionary(file_, direction_).empty());
+}
+
 TEST_F(BuiltDictionaryTest, DumpBuildsBackByteForByte) {
   build(Direction::HebrewRussian,
         "entry 7 3\nheadword ספר\ndisplay ־ס־פר\nrussian книга\nfield1 \\x01x\nfield4 \\_y\\_\n"
