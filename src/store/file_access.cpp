@@ -1,56 +1,131 @@
-// Buffered-stream implementation of RandomAccessFile.
+// RandomAccessFile over a memory map, pread() or a stdio stream.
 #include "store/file_access.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
 #include <sys/types.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <limits>
 #include <utility>
 
 namespace orva {
 
 RandomAccessFile::~RandomAccessFile() { close(); }
 
-RandomAccessFile::RandomAccessFile(RandomAccessFile&& other) noexcept
-    : stream_(std::exchange(other.stream_, nullptr)), size_(std::exchange(other.size_, 0)) {}
+RandomAccessFile::RandomAccessFile(RandomAccessFile&& other) noexcept { swap(other); }
 
 RandomAccessFile& RandomAccessFile::operator=(RandomAccessFile&& other) noexcept {
   if (this != &other) {
     close();
-    stream_ = std::exchange(other.stream_, nullptr);
-    size_ = std::exchange(other.size_, 0);
+    swap(other);
   }
   return *this;
 }
 
-bool RandomAccessFile::open(const std::string& path) {
+void RandomAccessFile::swap(RandomAccessFile& other) noexcept {
+  std::swap(fd_, other.fd_);
+  std::swap(map_, other.map_);
+  std::swap(stream_, other.stream_);
+  std::swap(size_, other.size_);
+  std::swap(mode_, other.mode_);
+}
+
+namespace {
+
+// The size of the open descriptor's file: st_size for a regular file, the
+// end position otherwise (as a stream would find it); -1 when unknown or a
+// directory.
+int64_t sizeOf(int fd, bool& regular) {
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) return -1;
+  regular = S_ISREG(st.st_mode);
+  if (regular) return st.st_size;
+  const off_t end = ::lseek(fd, 0, SEEK_END);
+  return end < 0 ? -1 : static_cast<int64_t>(end);
+}
+
+}  // namespace
+
+bool RandomAccessFile::open(const std::string& path, FileAccessMode mode) {
   close();
-  std::FILE* stream = std::fopen(path.c_str(), "rb");
-  if (stream == nullptr) return false;
-  if (fseeko(stream, 0, SEEK_END) != 0) {
-    std::fclose(stream);
+  if (mode == FileAccessMode::BufferedStream) {
+    std::FILE* stream = std::fopen(path.c_str(), "rb");
+    if (stream == nullptr) return false;
+    if (fseeko(stream, 0, SEEK_END) != 0) {
+      std::fclose(stream);
+      return false;
+    }
+    const off_t end = ftello(stream);
+    if (end < 0) {
+      std::fclose(stream);
+      return false;
+    }
+    stream_ = stream;
+    size_ = static_cast<uint64_t>(end);
+    mode_ = mode;
+    return true;
+  }
+
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  bool regular = false;
+  const int64_t size = sizeOf(fd, regular);
+  if (size < 0) {
+    ::close(fd);
     return false;
   }
-  const off_t end = ftello(stream);
-  if (end < 0) {
-    std::fclose(stream);
-    return false;
+  fd_ = fd;
+  size_ = static_cast<uint64_t>(size);
+  mode_ = FileAccessMode::PositionalRead;
+  if (mode == FileAccessMode::Mapped && regular && size_ > 0 &&
+      size_ <= std::numeric_limits<size_t>::max()) {
+    void* map = ::mmap(nullptr, static_cast<size_t>(size_), PROT_READ, MAP_SHARED, fd, 0);
+    if (map != MAP_FAILED) {
+      map_ = static_cast<const uint8_t*>(map);
+      mode_ = FileAccessMode::Mapped;
+    }
   }
-  stream_ = stream;
-  size_ = static_cast<uint64_t>(end);
   return true;
 }
 
 void RandomAccessFile::close() {
+  if (map_ != nullptr) ::munmap(const_cast<uint8_t*>(map_), static_cast<size_t>(size_));
+  if (fd_ >= 0) ::close(fd_);
   if (stream_ != nullptr) std::fclose(stream_);
+  map_ = nullptr;
+  fd_ = -1;
   stream_ = nullptr;
   size_ = 0;
+  mode_ = kDefaultFileAccess;
 }
 
 size_t RandomAccessFile::readAt(uint64_t offset, size_t size, uint8_t* dest) {
-  if (stream_ == nullptr || size == 0) return 0;
-  if (offset >= size_) return 0;
-  if (offset > static_cast<uint64_t>(INT64_MAX)) return 0;
-  if (fseeko(stream_, static_cast<off_t>(offset), SEEK_SET) != 0) return 0;
-  return std::fread(dest, 1, size, stream_);
+  if (!isOpen() || size == 0 || offset >= size_) return 0;
+  // Never past the size captured at open: the mapping ends there, and the
+  // other ways must answer the same.
+  const size_t length = static_cast<size_t>(std::min<uint64_t>(size, size_ - offset));
+  if (map_ != nullptr) {
+    std::memcpy(dest, map_ + offset, length);
+    return length;
+  }
+  if (offset > static_cast<uint64_t>(std::numeric_limits<off_t>::max())) return 0;
+  if (stream_ != nullptr) {
+    if (fseeko(stream_, static_cast<off_t>(offset), SEEK_SET) != 0) return 0;
+    return std::fread(dest, 1, length, stream_);
+  }
+  size_t done = 0;
+  while (done < length) {
+    const ssize_t got = ::pread(fd_, dest + done, length - done, static_cast<off_t>(offset + done));
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) break;
+    done += static_cast<size_t>(got);
+  }
+  return done;
 }
 
 }  // namespace orva

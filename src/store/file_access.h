@@ -1,6 +1,12 @@
 // Read-only random access to one dictionary file: open, read N bytes at an
 // absolute offset, close. Every read starts at an absolute position, so no
 // caller depends on where another left the file.
+//
+// Three ways to reach the bytes sit behind the one type. A read-only memory
+// map is the default: a lookup makes some twenty small reads, and from a
+// mapping each is a copy out of the page cache with no system call. The
+// positional-read and buffered-stream ways remain for files that cannot be
+// mapped and for measuring the difference.
 #pragma once
 
 #include <cstddef>
@@ -9,6 +15,14 @@
 #include <string>
 
 namespace orva {
+
+enum class FileAccessMode {
+  Mapped,          // a read-only shared mapping of the whole file
+  PositionalRead,  // one pread() per read
+  BufferedStream,  // fseeko() + fread() on a stdio stream
+};
+
+inline constexpr FileAccessMode kDefaultFileAccess = FileAccessMode::Mapped;
 
 class RandomAccessFile {
  public:
@@ -19,13 +33,17 @@ class RandomAccessFile {
   RandomAccessFile(RandomAccessFile&& other) noexcept;
   RandomAccessFile& operator=(RandomAccessFile&& other) noexcept;
 
-  // Opens `path` read-only; false when it cannot be opened.
-  bool open(const std::string& path);
+  // Opens `path` read-only; false when it cannot be opened. A file that
+  // cannot be mapped (empty, or not a regular file) is read with pread().
+  bool open(const std::string& path, FileAccessMode mode = kDefaultFileAccess);
   void close();
-  bool isOpen() const { return stream_ != nullptr; }
+  bool isOpen() const { return fd_ >= 0 || stream_ != nullptr; }
+  // How the open file is read.
+  FileAccessMode mode() const { return mode_; }
 
   // Reads up to `size` bytes at `offset` into `dest` and returns how many
   // arrived: fewer than asked at the end of the file, 0 on any failure.
+  // Nothing past the size the file had when it was opened is ever read.
   size_t readAt(uint64_t offset, size_t size, uint8_t* dest);
 
   // Reads exactly `size` bytes or reports failure.
@@ -37,8 +55,13 @@ class RandomAccessFile {
   uint64_t size() const { return size_; }
 
  private:
-  std::FILE* stream_ = nullptr;
+  void swap(RandomAccessFile& other) noexcept;
+
+  int fd_ = -1;                      // Mapped and PositionalRead
+  const uint8_t* map_ = nullptr;     // Mapped: the whole file
+  std::FILE* stream_ = nullptr;      // BufferedStream
   uint64_t size_ = 0;
+  FileAccessMode mode_ = kDefaultFileAccess;
 };
 
 }  // namespace orva
