@@ -3,7 +3,7 @@
 # only those that are missing. Uses sudo when not run as root.
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev qt6-base-dev fonts-dejavu-core hspell hunspell hunspell-ru)
+packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev fonts-dejavu-core hspell hunspell hunspell-ru)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
