@@ -267,6 +267,8 @@ struct ShotCase {
   const char16_t* expected;  // in the page source
 };
 
+void PrintTo(const ShotCase& shot, std::ostream* out) { *out << shot.name; }
+
 class ScreenshotTest : public WindowTest, public ::testing::WithParamInterface<ShotCase> {};
 
 TEST_P(ScreenshotTest, ArticleAfterTyping) {
