@@ -1,6 +1,8 @@
 // Composition of the article page and of the related-forms listing.
 #include "article/article_page.h"
 
+#include <optional>
+
 #include "article/grammar_labels.h"
 #include "store/table_search.h"
 #include "text/display_text.h"
@@ -10,7 +12,6 @@ namespace orva {
 
 namespace {
 
-constexpr std::u16string_view kNewline = u"\r\n";
 constexpr std::u16string_view kHebrewBlockOpen =
     u"<div align=\"right\" dir=\"rtl\" style=\"direction: rtl\"><font color=\"black\" size=6>";
 constexpr std::u16string_view kHebrewBlockClose = u"</font></div>\r\n";
@@ -128,7 +129,12 @@ void ShowRelatedForms(const EntryRecord& record, std::u16string_view page, const
     RecordBuffer buffer{};
     EntryRecord form{};
     bool ok = readRecord(file.handle, file.recordBase, file.formatVersion, idEntryRecordPos(entry), buffer, form);
-    while (ok && form.group() == group) {
+    // The ids of a sorted table only increase, so a group takes at most a
+    // thousand steps; a damaged table that names a form again (or goes
+    // back) ends the listing instead of repeating it without bound.
+    std::optional<uint32_t> previousId;
+    while (ok && form.group() == group && (!previousId || form.entryId > *previousId)) {
+      previousId = form.entryId;
       const uint32_t k = form.formCode();
       if (k > 0 && k < 200 && k != ownForm) {
         std::u16string piece(kHebrewBlockOpen);
