@@ -1,0 +1,79 @@
+// orvadict --stdin and orvadict find --stdin: one answer per line of input,
+// the same answers the one-query forms give.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+
+#include "support/test_files.h"
+
+namespace orva {
+namespace {
+
+struct Outcome {
+  std::string out;
+  int status;
+};
+
+Outcome run(const std::string& args, const std::string& input, test::TempDir& dir) {
+  test::writeBytes(dir.file("input.txt"), std::vector<uint8_t>(input.begin(), input.end()));
+  const std::string command = std::string(ORVADICT) + " " + args + " < " + dir.file("input.txt") + " 2>/dev/null";
+  FILE* pipe = popen(command.c_str(), "r");
+  Outcome outcome{"", -1};
+  char buffer[4096];
+  size_t n;
+  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) outcome.out.append(buffer, n);
+  const int status = pclose(pipe);
+  outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return outcome;
+}
+
+class StdinTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    dir_ = new test::TempDir;
+    const std::string example = std::string(ORVA_SOURCE_DIR) + "/data/example/";
+    ASSERT_EQ(run("build --direction he-ru " + example + "hebrus.src -o " + dir_->file("hebrus.dic"), "", *dir_).status, 0);
+    ASSERT_EQ(run("build --direction ru-he " + example + "rusheb.src -o " + dir_->file("rusheb.dic"), "", *dir_).status, 0);
+  }
+  static void TearDownTestSuite() { delete dir_; }
+  static std::string dir() { return " --dir " + dir_->path() + " "; }
+  static test::TempDir* dir_;
+};
+test::TempDir* StdinTest::dir_ = nullptr;
+
+TEST_F(StdinTest, FindAnswersEveryLineAsFindDoes) {
+  const Outcome batch =
+      run("find --stdin" + dir() + "--direction ru-he", "книга\nяяя\n\nКНИГА\r\n\xFF\nдом", *dir_);
+  EXPECT_EQ(batch.status, 0);
+  const std::string one = run("find" + dir() + "--direction ru-he книга", "", *dir_).out;
+  const std::string home = run("find" + dir() + "--direction ru-he дом", "", *dir_).out;
+  // Not found, empty and invalid lines answer "-"; the last line needs no
+  // line feed, and a carriage return before it is dropped.
+  EXPECT_EQ(batch.out, one + "-\n-\n" + one + "-\n" + home);
+  EXPECT_EQ(run("find --stdin" + dir(), "", *dir_).out, "");
+  EXPECT_EQ(run("find --stdin" + dir() + "книга", "", *dir_).status, 2);
+}
+
+TEST_F(StdinTest, ArticlesAnswerEveryLineAsOrvadictWordDoes) {
+  const std::string words[] = {"книга", "כתבתי", "дом"};
+  std::string input, expected;
+  for (const std::string& w : words) {
+    input += w + "\n";
+    const Outcome one = run(w + dir() + "--color=never", "", *dir_);
+    ASSERT_EQ(one.status, 0) << w;
+    expected += one.out + "\f\n";
+  }
+  const Outcome batch = run("--stdin" + dir() + "--color=never", input, *dir_);
+  EXPECT_EQ(batch.status, 0);
+  EXPECT_EQ(batch.out, expected);
+
+  // A word that is not found, or in no script, has an empty answer and
+  // the exit status says not everything was found.
+  const Outcome missing = run("--stdin" + dir() + "--color=never", "яяя\nabc\nкнига\n", *dir_);
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.out, "\f\n\f\n" + expected.substr(0, expected.find('\f') + 2));
+}
+
+}  // namespace
+}  // namespace orva
