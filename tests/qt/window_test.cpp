@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QSet>
 #include <QTest>
@@ -247,16 +246,6 @@ TEST_F(WindowTest, ExitHidesHelpAndAboutGoToTheDesktopAndCloseEndsTheProgram) {
   EXPECT_FALSE(dialog().dictionaries().hebrewRussian.isOpen());
   EXPECT_EQ(window_->timerInterval(kKeyboardWatchTimer), -1);
   EXPECT_EQ(window_->articleView(), nullptr);
-}
-
-TEST_F(WindowTest, AboutBoxHasTheProductLineAndNoButtons) {
-  AboutDialog about;
-  const auto labels = about.findChildren<QLabel*>();
-  QStringList texts;
-  for (QLabel* label : labels) texts << label->text();
-  EXPECT_TRUE(texts.contains("ORVA Pocket 1.1"));
-  EXPECT_TRUE(about.findChildren<QAbstractButton*>().isEmpty());
-  EXPECT_EQ(about.windowTitle(), "About");
 }
 
 struct ShotCase {
