@@ -1,9 +1,26 @@
 // ORVA Pocket: the Russian-Hebrew pocket dictionary's window.
 #include <QApplication>
+#include <cstring>
+#include <iostream>
 
 #include "qt/main_window.h"
+#include "ui/resources.h"
 
 int main(int argc, char** argv) {
+  // Answered before the toolkit starts, so that they need no display.
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--version") == 0) {
+      const auto& v = orva::kFileVersion;
+      std::cout << "orva (ORVA Pocket) " << v[0] << '.' << v[1] << '.' << v[2] << '.' << v[3] << "\n";
+      return 0;
+    }
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      std::cout << "Usage: orva [--help | --version] [Qt options]\n\n"
+                   "Opens the ORVA Pocket window on rusheb.dic and hebrus.dic, read from\n"
+                   "the program's own directory.\n";
+      return 0;
+    }
+  }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("orva"));
   QApplication::setWindowIcon(orva::applicationIcon());
