@@ -1,0 +1,163 @@
+#!/usr/bin/env bash
+# Builds the Debian package in a configured, built build directory, unpacks
+# it into a scratch root and checks it: the file layout, the links, the
+# desktop entry and the AppStream metadata (with their validators), the icon
+# sizes, the manual pages against --help, and that the unpacked programs run
+# on the unpacked dictionaries. Usage: packaging/check-package.sh BUILD_DIR
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source_dir=$PWD
+build=$(cd "${1:?usage: $0 BUILD_DIR}" && pwd)
+
+# The tools this needs, installed when missing.
+needed=(dpkg-dev desktop-file-utils appstream man-db)
+missing=()
+for p in "${needed[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -ne 0 ]; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+failures=0
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+version=$(sed -n 's/.*kProductVersion = "\([0-9.]*\)".*/\1/p' src/tools/version.h)
+[ -n "$version" ] || { echo "no version in src/tools/version.h" >&2; exit 2; }
+deb="$build/orva_${version}_$(dpkg --print-architecture).deb"
+rm -f "$deb"
+(cd "$build" && cpack -G DEB >/dev/null)
+[ -f "$deb" ] || { echo "cpack made no $deb" >&2; exit 2; }
+echo "package: $deb"
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg-deb -x "$deb" "$root"
+window=no
+[ -e "$root/usr/lib/orva/orva" ] && window=yes
+
+# --- control fields ---------------------------------------------------------
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = orva ] || fail "Package is \"$(field Package)\""
+[ "$(field Version)" = "$version" ] || fail "Version is \"$(field Version)\", not $version"
+for f in Maintainer Description Section; do
+  [ -n "$(field "$f")" ] || fail "no $f field"
+done
+depends=$(field Depends)
+[[ $depends == *libc6* ]] || fail "Depends lacks libc6 (shlibdeps not run?): $depends"
+[[ $depends == *libstdc++6* ]] || fail "Depends lacks libstdc++6: $depends"
+if [ $window = yes ]; then
+  [[ $depends == *libqt6widgets6* ]] || fail "Depends lacks libqt6widgets6: $depends"
+fi
+
+# --- layout: exactly these files, nothing else --------------------------------
+expected=(
+  ./usr/bin/orvadict
+  ./usr/lib/orva/orvadict
+  ./usr/lib/orva/rusheb.dic
+  ./usr/lib/orva/hebrus.dic
+  ./usr/lib/orva/help.html
+  ./usr/share/man/man1/orvadict.1
+)
+if [ $window = yes ]; then
+  expected+=(
+    ./usr/bin/orva
+    ./usr/lib/orva/orva
+    ./usr/share/applications/org.orva.pocket.desktop
+    ./usr/share/metainfo/org.orva.pocket.metainfo.xml
+    ./usr/share/icons/hicolor/16x16/apps/orva.png
+    ./usr/share/icons/hicolor/32x32/apps/orva.png
+    ./usr/share/icons/hicolor/48x48/apps/orva.png
+    ./usr/share/icons/hicolor/128x128/apps/orva.png
+    ./usr/share/icons/hicolor/scalable/apps/orva.svg
+    ./usr/share/man/man1/orva.1
+  )
+fi
+actual=$(cd "$root" && find . ! -type d | sort)
+wanted=$(printf '%s\n' "${expected[@]}" | sort)
+if [ "$actual" != "$wanted" ]; then
+  fail "the package's files differ from the expected layout:"
+  diff <(echo "$wanted") <(echo "$actual") >&2 || true
+fi
+
+programs=(orvadict)
+[ $window = yes ] && programs+=(orva)
+for p in "${programs[@]}"; do
+  link="$root/usr/bin/$p"
+  [ -L "$link" ] || { fail "usr/bin/$p is not a link"; continue; }
+  [ "$(readlink "$link")" = "../lib/orva/$p" ] || fail "usr/bin/$p points to $(readlink "$link")"
+  [ -x "$root/usr/lib/orva/$p" ] || fail "usr/lib/orva/$p is not executable"
+done
+
+# --- the unpacked programs run on the unpacked files --------------------------
+out=$("$root/usr/bin/orvadict" --version) || fail "orvadict --version failed"
+[ "$out" = "orvadict (ORVA Pocket) $version" ] || fail "orvadict --version says \"$out\""
+"$root/usr/bin/orvadict" check "$root/usr/lib/orva/rusheb.dic" >/dev/null || fail "rusheb.dic fails check"
+"$root/usr/bin/orvadict" check "$root/usr/lib/orva/hebrus.dic" >/dev/null || fail "hebrus.dic fails check"
+# Through the link, with no --dir: the program finds the dictionaries in its
+# own directory.
+first=$("$root/usr/bin/orvadict" list --direction ru-he --count 1 | cut -f2)
+[ -n "$first" ] || fail "orvadict list found no headword through usr/bin"
+"$root/usr/bin/orvadict" "$first" >/dev/null || fail "orvadict could not read the article of \"$first\""
+if [ $window = yes ]; then
+  out=$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/orva" --version) || fail "orva --version failed"
+  [ "$out" = "orva (ORVA Pocket) $version" ] || fail "orva --version says \"$out\""
+fi
+
+# --- desktop entry, metadata, icons -------------------------------------------
+if [ $window = yes ]; then
+  desktop="$root/usr/share/applications/org.orva.pocket.desktop"
+  desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the desktop entry"
+  grep -qx 'Exec=orva' "$desktop" || fail "the desktop entry does not run orva"
+  grep -qx 'Icon=orva' "$desktop" || fail "the desktop entry's icon is not orva"
+  appstreamcli validate --no-net "$root/usr/share/metainfo/org.orva.pocket.metainfo.xml" ||
+    fail "appstreamcli rejects the metainfo"
+  grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/org.orva.pocket.metainfo.xml" ||
+    fail "the metainfo's release is not $version"
+  for size in 16 32 48 128; do
+    png="$root/usr/share/icons/hicolor/${size}x${size}/apps/orva.png"
+    [ -f "$png" ] || continue
+    # The PNG signature, then IHDR's width and height (big-endian).
+    magic=$(od -An -tx1 -N8 "$png" | tr -d ' \n')
+    [ "$magic" = 89504e470d0a1a0a ] || fail "$size px icon is not a PNG"
+    dims=$(od -An -tu1 -j16 -N8 "$png" | awk '{print $1*16777216+$2*65536+$3*256+$4 "x" $5*16777216+$6*65536+$7*256+$8}')
+    [ "$dims" = "${size}x${size}" ] || fail "the ${size}x${size} icon is $dims"
+  done
+  grep -q '<svg' "$root/usr/share/icons/hicolor/scalable/apps/orva.svg" || fail "the scalable icon is no SVG"
+fi
+
+# --- manual pages ---------------------------------------------------------------
+for page in "$root"/usr/share/man/man1/*.1; do
+  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null) || fail "man cannot show $page"
+  [ -z "$warnings" ] || fail "$(basename "$page"): $warnings"
+done
+# The options and commands of orvadict --help and of the manual page agree.
+options() { grep -o -- '--[a-z][a-z-]*' | sort -u; }
+help=$("$root/usr/bin/orvadict" --help)
+page=$(sed 's/\\-/-/g' "$root/usr/share/man/man1/orvadict.1")
+diff <(echo "$help" | options) <(echo "$page" | options) >/dev/null ||
+  fail "orvadict --help and orvadict.1 name different options: $(diff <(echo "$help" | options) <(echo "$page" | options) | grep '^[<>]' | tr '\n' ' ')"
+commands=$(echo "$help" | sed -n '/^Commands:/,/^Options/p' | sed -n 's/^  \([a-z][a-z]*\) .*/\1/p' | sort -u)
+[ -n "$commands" ] || fail "found no commands in orvadict --help"
+for c in $commands; do
+  grep -q "^\.B[IR]* \"*$c[ \"]" <<<"$page" || fail "orvadict.1 does not describe the command $c"
+done
+if [ $window = yes ]; then
+  help=$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/orva" --help)
+  page=$(sed 's/\\-/-/g' "$root/usr/share/man/man1/orva.1")
+  diff <(echo "$help" | options) <(echo "$page" | options) >/dev/null ||
+    fail "orva --help and orva.1 name different options"
+fi
+
+if [ $failures -ne 0 ]; then
+  echo "$failures package check(s) failed" >&2
+  exit 1
+fi
+echo "package checks passed"
