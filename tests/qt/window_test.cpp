@@ -1,4 +1,4 @@
-// The real window on the bundled dictionaries, under the offscreen platform:
+// The real window on the example dictionaries, under the offscreen platform:
 // start-up, typing in both scripts, the filter of Enter and Escape, the
 // direction buttons, the list's keys and scroll bar, resizing, hide, help,
 // close, and screenshots of articles in both directions and both orders.
@@ -23,12 +23,12 @@
 namespace orva {
 namespace {
 
-// The desktop as the tests see it: the bundled dictionaries, a chosen
+// The desktop as the tests see it: the example dictionaries, a chosen
 // language, and every modal box or document only recorded.
 class RecordingServices : public DesktopServices {
  public:
   explicit RecordingServices(uint32_t language) : language_(language) {}
-  std::string programDirectory() override { return ORVA_RUNTIME_DIR; }
+  std::string programDirectory() override { return ORVA_TEST_PROGRAM_DIR; }
   DeviceSettings deviceSettings() override { return {language_, codePageForLanguage(language_)}; }
   void showMessage(QWidget*, const QString& caption, const QString& text, bool) override {
     messages << caption + " | " + text;
@@ -232,7 +232,7 @@ TEST_F(WindowTest, ExitHidesHelpAndAboutGoToTheDesktopAndCloseEndsTheProgram) {
   open(kLanguageRussian);
   QTest::keyClick(edit(), Qt::Key_F1);
   ASSERT_EQ(services_->opened.size(), 1);
-  EXPECT_EQ(services_->opened[0], QStringLiteral(ORVA_RUNTIME_DIR "/help.html"));
+  EXPECT_EQ(services_->opened[0], QStringLiteral(ORVA_TEST_PROGRAM_DIR "/help.html"));
   dialog().command(0, IDM_ABOUT);
   EXPECT_EQ(services_->aboutRuns, 1);
   dialog().command(0, IDM_EXIT);
