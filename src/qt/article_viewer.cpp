@@ -29,7 +29,7 @@ void QtArticleView::clear() {
 void QtArticleView::endOfSource() {
   shown_ = source_;
   if (!visualOrder_) {
-    browser_->setHtml(toQString(source_));
+    browser_->setHtml(toQString(rtlRunsInLogicalOrder(source_)));
     return;
   }
   // A display without bidi showed every block left to right exactly as

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "text/utf.h"
+#include "ui/display_order.h"
 
 namespace orva {
 
@@ -28,11 +29,8 @@ std::string decodeEntities(std::string text) {
   return text;
 }
 
-// One line of the page: its tags dropped, red spans coloured. In a Hebrew
-// block in logical order the plain runs and red spans stand in right-to-left
-// order (each run reads logically), so their order is turned back for a
-// terminal, which lays the line out itself.
-std::string blockText(std::string_view line, bool color, std::string_view style, bool rightToLeft) {
+// One line of the page: its tags dropped, red spans coloured.
+std::string blockText(std::string_view line, bool color, std::string_view style) {
   std::vector<std::pair<std::string, bool>> pieces;  // text, red
   std::string text;
   bool red = false;
@@ -56,7 +54,6 @@ std::string blockText(std::string_view line, bool color, std::string_view style,
     i = end + 1;
   }
   pieces.emplace_back(decodeEntities(std::move(text)), red);
-  if (rightToLeft) std::reverse(pieces.begin(), pieces.end());
 
   std::string plain;
   for (const auto& piece : pieces) plain += piece.first;
@@ -83,7 +80,9 @@ std::string blockText(std::string_view line, bool color, std::string_view style,
 }  // namespace
 
 std::string articleAsText(std::u16string_view page, bool color) {
-  const std::string html = utf16ToUtf8(page);
+  // A terminal lays Hebrew out with its own bidi, so the runs of Hebrew
+  // blocks go back into logical order.
+  const std::string html = utf16ToUtf8(rtlRunsInLogicalOrder(page));
   std::string out;
   bool mainPart = true;
   bool first = true;
@@ -101,7 +100,7 @@ std::string articleAsText(std::u16string_view page, bool color) {
     std::string_view style;
     if (first) style = kBold;
     else if (line.find("#234567") != std::string_view::npos) style = kDim;
-    std::string text = blockText(line, color, style, line.find("dir=\"rtl\"") != std::string_view::npos);
+    std::string text = blockText(line, color, style);
     if (text.empty()) continue;
     if (!mainPart && line.find("dir=\"rtl\"") != std::string_view::npos) out += "\n";
     out += (mainPart ? "" : "  ") + text + "\n";

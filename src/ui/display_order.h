@@ -22,4 +22,11 @@ std::u16string pointsAfterLetters(std::u16string_view text);
 // The override followed by pointsAfterLetters(text).
 std::u16string visualOrderForDisplay(std::u16string_view text);
 
+// A page in logical order lists the plain runs and red spans of a Hebrew
+// block from right to left, each run reading in logical order, as a display
+// that lays styled runs out left to right needs them. For a toolkit that
+// lays the block out with its own bidi, the runs of every right-to-left
+// block are put back into logical order.
+std::u16string rtlRunsInLogicalOrder(std::u16string_view page);
+
 }  // namespace orva

@@ -280,7 +280,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ShotCase{"window-he-ru-logical.png", kLanguageHebrew, false, "ספר", u"библиотека"},
                       ShotCase{"window-he-ru-visual.png", kLanguageRussian, false, "ספר", u"библиотека"},
                       ShotCase{"window-ru-he-logical.png", kLanguageHebrew, true, "дом", u"בית"},
-                      ShotCase{"window-ru-he-visual.png", kLanguageRussian, true, "дом", u"תיב"}),
+                      ShotCase{"window-ru-he-visual.png", kLanguageRussian, true, "дом", u"תיב"},
+                      // Red root letters: the page lists the runs right to left.
+                      ShotCase{"window-he-ru-highlight-logical.png", kLanguageHebrew, false, "מכתב",
+                               u"<font color=red>כתב</font>מ"},
+                      ShotCase{"window-he-ru-highlight-visual.png", kLanguageRussian, false, "מכתב",
+                               u"<font color=red>בתכ</font>מ"}),
     [](const ::testing::TestParamInfo<ShotCase>& info) {
       std::string name = info.param.name;
       name = name.substr(0, name.find('.'));
