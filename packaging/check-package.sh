@@ -10,7 +10,7 @@ source_dir=$PWD
 build=$(cd "${1:?usage: $0 BUILD_DIR}" && pwd)
 
 # The tools this needs, installed when missing.
-needed=(dpkg-dev desktop-file-utils appstream man-db)
+needed=(dpkg-dev file desktop-file-utils appstream man-db)
 missing=()
 for p in "${needed[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing ORVA Pocket need,
-# only those that are missing. Uses sudo when not run as root.
+# Installs the Debian packages that building, testing and packaging ORVA Pocket
+# need, only those that are missing. Uses sudo when not run as root.
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev fonts-dejavu-core hspell hunspell hunspell-ru)
+packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev fonts-dejavu-core hspell hunspell hunspell-ru dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
