@@ -46,7 +46,10 @@ TypedQuery makeTypedQuery(std::u16string_view typed, Direction direction, const 
   }
   for (size_t i = 0; i < typed.size() && query.length < limit; ++i) {
     char16_t u = typed[i];
-    if (u == u'ё') u = u'е';
+    // The search reads ё in headwords as е, so the query spells it е too;
+    // a capital Ё as well, which would otherwise search for the byte of ё
+    // and land before every Russian headword.
+    if (u == u'ё' || u == u'Ё') u = u'е';
     // A surrogate pair is one character without a place in the code page.
     if (u >= 0xD800 && u <= 0xDBFF && i + 1 < typed.size() && typed[i + 1] >= 0xDC00 && typed[i + 1] <= 0xDFFF) ++i;
     const auto byte = narrowUnit(CodePage::Cyrillic1251, u);

@@ -28,7 +28,7 @@ void lowerRussianBytes(uint8_t* bytes, size_t length);
 
 // Hebrew: reversed unless the device language is Hebrew, then one byte per
 // unit (units up to 0x7F stay, others become (low byte + 0x10) mod 256).
-// Russian: ё to е, code page 1251 ("?" for characters without a place),
+// Russian: ё and Ё to е, code page 1251 ("?" for characters without a place),
 // then lowerRussianBytes. Either way the query is cut to 511 bytes.
 TypedQuery makeTypedQuery(std::u16string_view typed, Direction direction, const DeviceSettings& device);
 

@@ -24,7 +24,8 @@ TEST(TypedQuery, HebrewIsReversedOnlyOffHebrewDevices) {
 TEST(TypedQuery, RussianFoldsYoAndCapitals) {
   EXPECT_EQ(query(u"ёж", Direction::RussianHebrew, kRussianDevice), test::cp1251("еж"));
   EXPECT_EQ(query(u"МОСКВА", Direction::RussianHebrew, kRussianDevice), test::cp1251("москва"));
-  EXPECT_EQ(query(u"Ёлка", Direction::RussianHebrew, kRussianDevice), test::cp1251("ёлка"));
+  EXPECT_EQ(query(u"Ёлка", Direction::RussianHebrew, kRussianDevice), test::cp1251("елка"));
+  EXPECT_EQ(query(u"ЁЛКА", Direction::RussianHebrew, kRussianDevice), test::cp1251("елка"));
   EXPECT_EQ(query(u"a€ש", Direction::RussianHebrew, kRussianDevice), "a\x88?");
   EXPECT_EQ(query(u"😀x", Direction::RussianHebrew, kRussianDevice), "?x");
 }
