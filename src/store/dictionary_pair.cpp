@@ -3,9 +3,9 @@
 
 namespace orva {
 
-bool DictionaryFile::open(const std::string& path) {
+bool DictionaryFile::open(const std::string& path, FileAccessMode mode) {
   close();
-  if (!handle.open(path)) return false;
+  if (!handle.open(path, mode)) return false;
   if (!handle.readExactly(0, kHeaderSize, header.bytes.data())) {
     close();
     return false;

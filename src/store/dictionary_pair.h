@@ -27,7 +27,7 @@ struct DictionaryFile {
 
   // Opens `path` and reads its header. A file shorter than its header counts
   // as one that could not be opened.
-  bool open(const std::string& path);
+  bool open(const std::string& path, FileAccessMode mode = kDefaultFileAccess);
   void close();
 };
 

@@ -98,7 +98,8 @@ namespace {
 enum class WordResult { Found, NotFound, Refused };
 
 WordResult readWord(const std::string& argument, const CommonOptions& options, const DeviceSettings& device, bool html,
-              bool color, DictionaryPair& files, std::string& out, std::string& problem) {
+                    bool color, FileAccessMode access, DictionaryPair& files, std::string& out,
+                    std::string& problem) {
   const auto word = utf8ToUtf16(argument);
   if (!word || word->empty()) {
     problem = "give a non-empty UTF-8 text to look up";
@@ -115,7 +116,7 @@ WordResult readWord(const std::string& argument, const CommonOptions& options, c
     direction = *script;
   }
   DictionaryFile& file = files.file(direction);
-  if (!file.isOpen()) openOrFail(file, options.dir, direction);
+  if (!file.isOpen()) openOrFail(file, options.dir, direction, access);
   const TypedQuery query = makeTypedQuery(*word, direction, device);
   const auto found = findTypedPrefix(query.view(), file, direction, device);
   std::u16string page, headword;
@@ -151,7 +152,8 @@ int runRead(const CommandArgs& raw) {
   DictionaryPair files;
   std::string out, problem;
   if (!eachLine) {
-    const WordResult result = readWord(args.positional()[0], options, device, html, useColor, files, out, problem);
+    const WordResult result =
+        readWord(args.positional()[0], options, device, html, useColor, kOneQueryFileAccess, files, out, problem);
     if (result == WordResult::Refused) throw UsageError{problem};
     if (result == WordResult::NotFound) {
       std::cerr << "orvadict: " << problem << "\n";
@@ -166,7 +168,7 @@ int runRead(const CommandArgs& raw) {
   std::string line;
   StdinLines input(out);
   while (input.next(line)) {
-    if (readWord(line, options, device, html, useColor, files, out, problem) != WordResult::Found) {
+    if (readWord(line, options, device, html, useColor, kDefaultFileAccess, files, out, problem) != WordResult::Found) {
       all = false;
       std::cerr << "orvadict: " << problem << "\n";
     }

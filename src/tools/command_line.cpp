@@ -87,9 +87,9 @@ CommonOptions commonOptions(const Arguments& args) {
   return options;
 }
 
-void openOrFail(DictionaryFile& file, const std::string& dir, Direction direction) {
+void openOrFail(DictionaryFile& file, const std::string& dir, Direction direction, FileAccessMode mode) {
   const std::string path = dir + "/" + std::string(dictionaryFileName(direction));
-  if (!file.open(path)) throw UsageError{utf16ToUtf8(cannotOpenMessage(direction)) + " (" + path + ")"};
+  if (!file.open(path, mode)) throw UsageError{utf16ToUtf8(cannotOpenMessage(direction)) + " (" + path + ")"};
 }
 
 }  // namespace orva

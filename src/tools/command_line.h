@@ -19,6 +19,12 @@ inline constexpr int kExitFound = 0;
 inline constexpr int kExitNotFound = 1;
 inline constexpr int kExitError = 2;
 
+// A process that answers one query reads the few entries it needs with
+// pread(): mapping the file would make every touched page (and the kernel's
+// fault-around neighbours) count in its resident size for no gain. Batches
+// and the window map the file.
+inline constexpr FileAccessMode kOneQueryFileAccess = FileAccessMode::PositionalRead;
+
 // Raised inside a command to end it with a one-line message and exit 2.
 struct UsageError {
   std::string message;
@@ -55,6 +61,7 @@ std::optional<Direction> parseDirection(std::string_view text);
 
 // Opens the dictionary of `direction` from `dir`, or raises the window's
 // message for it.
-void openOrFail(DictionaryFile& file, const std::string& dir, Direction direction);
+void openOrFail(DictionaryFile& file, const std::string& dir, Direction direction,
+                FileAccessMode mode = kDefaultFileAccess);
 
 }  // namespace orva

@@ -55,7 +55,7 @@ int runFind(const CommandArgs& raw) {
   if (args.positional().size() != 1) throw UsageError{"give the text to look up"};
   const std::u16string typed = typedText(args.positional()[0]);
   DictionaryFile file;
-  openOrFail(file, options.dir, options.direction);
+  openOrFail(file, options.dir, options.direction, kOneQueryFileAccess);
   const TypedQuery query = makeTypedQuery(typed, options.direction, options.device);
   const auto found = findTypedPrefix(query.view(), file, options.direction, options.device);
   if (!found) return kExitNotFound;
