@@ -96,8 +96,8 @@ int main(int argc, char** argv) {
     if (command == "session") return runSession(args);
     if (command == "generate") return runGenerate(args);
     if (command == "export") return runExport(args);
-    if (!command.empty() && (command[0] != '-' || command == "--stdin"))
-      return runRead(CommandArgs(argv + 1, argv + argc));
+    // Anything else is a word to read, with its options before or after it.
+    if (!command.empty()) return runRead(CommandArgs(argv + 1, argv + argc));
     throw UsageError{"unknown command \"" + std::string(command) + "\"; see orvadict --help"};
   } catch (const UsageError& error) {
     std::cerr << "orvadict: " << error.message << "\n";

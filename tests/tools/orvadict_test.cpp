@@ -84,6 +84,7 @@ TEST_F(OrvadictTest, ReadingAWordPicksTheDirectionFromItsScript) {
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.out, "");
   EXPECT_EQ(orvadict("hello" + dir()).status, 2);
+  EXPECT_EQ(orvadict("--color=never" + dir() + "книга").out, russian.out);  // options may come first
 }
 
 TEST_F(OrvadictTest, ErrorsExitTwo) {
@@ -92,6 +93,7 @@ TEST_F(OrvadictTest, ErrorsExitTwo) {
   EXPECT_EQ(orvadict("find --dir /nonexistent --direction he-ru x").status, 2);
   EXPECT_EQ(orvadict("find" + dir() + "--codepage 866 x").status, 2);
   EXPECT_EQ(orvadict("frobnicate").status, 2);
+  EXPECT_EQ(orvadict("--bogus").status, 2);
   EXPECT_EQ(orvadict("--version").out.rfind("orvadict (ORVA Pocket) 1.1.0.0", 0), 0u);
 }
 
