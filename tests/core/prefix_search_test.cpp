@@ -10,6 +10,14 @@ namespace {
 
 using test::cp1251;
 
+// The lookup of typed text, as the word box hands it over.
+std::optional<uint32_t> lookUp(DictionaryFile& file, Direction d, std::u16string_view typed,
+                               const DeviceSettings& device) {
+  return findTypedPrefix(makeTypedQuery(typed, d, device).view(), file, d, device);
+}
+
+const DeviceSettings kHebrewDevice{kLanguageHebrew, CodePage::Hebrew1255};
+
 std::string russianSource(const std::vector<std::string>& headwords) {
   std::string source;
   for (size_t i = 0; i < headwords.size(); ++i)
@@ -62,17 +70,12 @@ TEST_F(PrefixSearchTest, TenthByteBelow0x7FIsDroppedFromTheKey) {
 
 TEST_F(PrefixSearchTest, YoInHeadwordsIsFoundWithYe) {
   build({"ёж", "еда", "ель"});
-  const DeviceSettings device{kLanguageRussian, CodePage::Cyrillic1251};
-  const auto query = makeTypedQuery(u"ёж", Direction::RussianHebrew, device);
-  EXPECT_EQ(findTypedPrefix(query.view(), file_, Direction::RussianHebrew, device), 1u);  // еда, ёж, ель
+  EXPECT_EQ(lookUp(file_, Direction::RussianHebrew, u"ёж", device_), 1u);  // еда, ёж, ель
 }
 
 TEST_F(PrefixSearchTest, LongQueriesMatchHeadwordsWithYoAndCapitals) {
   build({"определение", "определённый", "Определитель", "определять"});
-  const auto find = [&](std::u16string_view typed) {
-    return findTypedPrefix(makeTypedQuery(typed, Direction::RussianHebrew, device_).view(), file_,
-                           Direction::RussianHebrew, device_);
-  };
+  const auto find = [&](std::u16string_view typed) { return lookUp(file_, Direction::RussianHebrew, typed, device_); };
   EXPECT_EQ(find(u"определённый"), 1u);
   EXPECT_EQ(find(u"определенный"), 1u);
   EXPECT_EQ(find(u"определитель"), 2u);
@@ -106,14 +109,9 @@ TEST(PrefixSearch, HebrewQueriesFromTypedText) {
   for (const DeviceSettings& device : {DeviceSettings{kLanguageHebrew, CodePage::Hebrew1255},
                                        DeviceSettings{kLanguageRussian, CodePage::Cyrillic1251}}) {
     // The word box holds visual order on a non-Hebrew device.
-    const std::u16string typed = device.isHebrew() ? u"ספר" : u"רפס";
-    const auto query = makeTypedQuery(typed, Direction::HebrewRussian, device);
-    EXPECT_EQ(findTypedPrefix(query.view(), file, Direction::HebrewRussian, device), 1u);
+    EXPECT_EQ(lookUp(file, Direction::HebrewRussian, device.isHebrew() ? u"ספר" : u"רפס", device), 1u);
   }
-  const DeviceSettings hebrew{kLanguageHebrew, CodePage::Hebrew1255};
-  EXPECT_EQ(findTypedPrefix(makeTypedQuery(u"צהל", Direction::HebrewRussian, hebrew).view(), file,
-                            Direction::HebrewRussian, hebrew),
-            2u);
+  EXPECT_EQ(lookUp(file, Direction::HebrewRussian, u"צהל", kHebrewDevice), 2u);
 }
 
 TEST(PrefixSearch, HebrewQueriesTypedWithGereshOrGershayimFindTheirHeadword) {
@@ -123,11 +121,7 @@ TEST(PrefixSearch, HebrewQueriesTypedWithGereshOrGershayimFindTheirHeadword) {
                      "entry 1 1\nheadword דואר\nentry 2 1\nheadword דו\"ח\nentry 3 1\nheadword ג'ירפה\n"
                      "entry 4 1\nheadword גדול\nentry 5 1\nheadword ג'ירפה גדולה מאוד\nentry 6 1\nheadword ג'ירפה גבוהה מאוד\n",
                      dir.file("hebrus.dic"), file);
-  const DeviceSettings hebrew{kLanguageHebrew, CodePage::Hebrew1255};
-  const auto find = [&](std::u16string_view typed) {
-    return findTypedPrefix(makeTypedQuery(typed, Direction::HebrewRussian, hebrew).view(), file,
-                           Direction::HebrewRussian, hebrew);
-  };
+  const auto find = [&](std::u16string_view typed) { return lookUp(file, Direction::HebrewRussian, typed, kHebrewDevice); };
   // Order: גדול, ג'ירפה, ג'ירפה גבוהה מאוד, ג'ירפה גדולה מאוד, דואר, דו"ח.
   EXPECT_EQ(find(u"דו\"ח"), 5u);
   EXPECT_EQ(find(u"דוח"), 5u);
@@ -143,11 +137,7 @@ TEST(PrefixSearch, TheWalkPassesOverQuotesBeyondTheKey) {
   test::buildAndOpen(Direction::HebrewRussian,
                      "entry 1 1\nheadword אבגדהוזחטי'כ\nentry 2 1\nheadword אבגדהוזחטיכל\n", dir.file("hebrus.dic"),
                      file);
-  const DeviceSettings hebrew{kLanguageHebrew, CodePage::Hebrew1255};
-  const auto find = [&](std::u16string_view typed) {
-    return findTypedPrefix(makeTypedQuery(typed, Direction::HebrewRussian, hebrew).view(), file,
-                           Direction::HebrewRussian, hebrew);
-  };
+  const auto find = [&](std::u16string_view typed) { return lookUp(file, Direction::HebrewRussian, typed, kHebrewDevice); };
   EXPECT_EQ(find(u"אבגדהוזחטי'כ"), 0u);
   EXPECT_EQ(find(u"אבגדהוזחטיכל"), 1u);
 }
