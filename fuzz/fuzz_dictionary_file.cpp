@@ -124,7 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace orva;
   using namespace orva::fuzz;
   if (size < 1) return 0;
-  const Direction direction = (data[0] & 1) ? Direction::RussianHebrew : Direction::HebrewRussian;
+  const Direction direction = directionFromByte(data[0]);
   const DeviceSettings device = deviceFromByte(static_cast<uint8_t>(data[0] >> 1));
   static MemoryFile memory("dictionary");
   DictionaryFile file;

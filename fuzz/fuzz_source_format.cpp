@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace orva;
   using namespace orva::fuzz;
   if (size < 1) return 0;
-  const Direction direction = (data[0] & 1) ? Direction::RussianHebrew : Direction::HebrewRussian;
+  const Direction direction = directionFromByte(data[0]);
   const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
 
   std::vector<SourceEntry> entries;

@@ -43,6 +43,11 @@ std::vector<uint8_t> exampleDictionary(Direction direction);
 // page 1251, 1252 or 1255.
 DeviceSettings deviceFromByte(uint8_t selector);
 
+// The direction a harness's selector byte picks (its lowest bit).
+inline Direction directionFromByte(uint8_t selector) {
+  return (selector & 1) ? Direction::RussianHebrew : Direction::HebrewRussian;
+}
+
 // Aborts with a message; a broken invariant is a finding like a crash.
 [[noreturn]] void fail(const char* what);
 

@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace orva::fuzz;
   if (size < 1) return 0;
   static Dictionaries dictionaries;
-  const Direction direction = (data[0] & 1) ? Direction::RussianHebrew : Direction::HebrewRussian;
+  const Direction direction = directionFromByte(data[0]);
   const DeviceSettings device = deviceFromByte(static_cast<uint8_t>(data[0] >> 1));
   DictionaryFile& file =
       direction == Direction::RussianHebrew ? dictionaries.russianHebrew : dictionaries.hebrewRussian;

@@ -76,24 +76,10 @@ TEST(HostileInput, TypedTextOfTenThousandCharacters) {
   EXPECT_EQ(findTypedPrefix(longRussian.view(), russian, Direction::RussianHebrew, kRussianDevice), std::nullopt);
 }
 
-test::RawDictionary threeEntries() {
-  test::RawDictionary dict;
-  uint32_t pos = 0;
-  const std::vector<std::string> words = {"אב", "בית", "גשם"};
-  for (uint32_t i = 0; i < words.size(); ++i) {
-    auto record = test::plainRecord({test::cp1255(words[i]), "", "", "", "", "\xE4\xE0"}, 7001 + i, i);
-    test::addSearchEntry(dict.searchIndex, test::cp1255(words[i]), pos);
-    test::addListEntry(dict.listIndex, pos);
-    test::addIdEntry(dict.idIndex, static_cast<int32_t>(7001 + i), pos);
-    pos += static_cast<uint32_t>(record.size());
-    dict.records.push_back(record);
-  }
-  return dict;
-}
 
 TEST(HostileInput, FormatVersionAtZeroAndAtMaximumReadsNoRecord) {
   for (uint32_t version : {0u, 2u, 0xFFFFFFFFu}) {
-    test::RawDictionary dict = threeEntries();
+    test::RawDictionary dict = test::threeHebrewEntries();
     dict.formatVersion = version;
     test::TempDir dir;
     test::writeBytes(dir.file("hebrus.dic"), dict.bytes());
@@ -114,7 +100,7 @@ TEST(HostileInput, FormatVersionAtZeroAndAtMaximumReadsNoRecord) {
 }
 
 TEST(HostileInput, FileEndingInsideATableEntry) {
-  const std::vector<uint8_t> whole = threeEntries().bytes();
+  const std::vector<uint8_t> whole = test::threeHebrewEntries().bytes();
   const size_t listStart = 31 + 3 * 14;
   const size_t idStart = listStart + 3 * 8;
   for (size_t cut : {listStart + 8 + 5, idStart + 3, idStart + 8 + 7}) {

@@ -16,20 +16,6 @@ namespace {
 
 using test::RawDictionary;
 
-RawDictionary validDictionary() {
-  RawDictionary dict;
-  const std::vector<std::string> words = {"אב", "בית", "גשם"};
-  uint32_t pos = 0;
-  for (uint32_t i = 0; i < words.size(); ++i) {
-    auto record = test::plainRecord({test::cp1255(words[i]), "", "", "", "", "\xE4\xE0"}, 7001 + i, i);
-    test::addSearchEntry(dict.searchIndex, test::cp1255(words[i]), pos);
-    test::addListEntry(dict.listIndex, pos);
-    test::addIdEntry(dict.idIndex, static_cast<int32_t>(7001 + i), pos);
-    pos += static_cast<uint32_t>(record.size());
-    dict.records.push_back(record);
-  }
-  return dict;
-}
 
 // Runs every reader over the file; returns the checker's report.
 std::vector<std::string> exercise(const std::vector<uint8_t>& bytes) {
@@ -57,16 +43,16 @@ std::vector<std::string> exercise(const std::vector<uint8_t>& bytes) {
 }
 
 TEST(MalformedFile, TheValidBaseChecksClean) {
-  EXPECT_TRUE(exercise(validDictionary().bytes()).empty());
+  EXPECT_TRUE(exercise(test::threeHebrewEntries().bytes()).empty());
 }
 
 TEST(MalformedFile, HeaderSizesAtZeroAtMaximumAndPastTheEnd) {
   for (int64_t value : {int64_t{0}, int64_t{0xFFFFFFFF}, int64_t{1000}, int64_t{13}}) {
-    RawDictionary a = validDictionary();
+    RawDictionary a = test::threeHebrewEntries();
     a.searchIndexSize = value;
-    RawDictionary b = validDictionary();
+    RawDictionary b = test::threeHebrewEntries();
     b.entryTablesSize = value;
-    RawDictionary c = validDictionary();
+    RawDictionary c = test::threeHebrewEntries();
     c.entryCount = value;
     for (const RawDictionary* dict : {&a, &b, &c}) {
       const auto report = exercise(dict->bytes());
@@ -77,25 +63,25 @@ TEST(MalformedFile, HeaderSizesAtZeroAtMaximumAndPastTheEnd) {
 }
 
 TEST(MalformedFile, TablesPointingIntoRecordsOrOutOfOrder) {
-  RawDictionary intoRecord = validDictionary();
+  RawDictionary intoRecord = test::threeHebrewEntries();
   intoRecord.listIndex[8 + 4] += 3;  // list entry 1 points three bytes into its record
   EXPECT_FALSE(exercise(intoRecord.bytes()).empty());
 
-  RawDictionary unsortedIds = validDictionary();
+  RawDictionary unsortedIds = test::threeHebrewEntries();
   std::swap_ranges(unsortedIds.idIndex.begin(), unsortedIds.idIndex.begin() + 8, unsortedIds.idIndex.begin() + 16);
   EXPECT_FALSE(exercise(unsortedIds.bytes()).empty());
 
-  RawDictionary searchPastRecords = validDictionary();
+  RawDictionary searchPastRecords = test::threeHebrewEntries();
   searchPastRecords.searchIndex[10] = 0xFF;  // a key leading nowhere
   EXPECT_FALSE(exercise(searchPastRecords.bytes()).empty());
 }
 
 TEST(MalformedFile, RecordsThatLieAboutTheirLength) {
-  RawDictionary pastEnd = validDictionary();
+  RawDictionary pastEnd = test::threeHebrewEntries();
   pastEnd.records.back()[0] = 0xF0;  // runs past the end of the file
   EXPECT_FALSE(exercise(pastEnd.bytes()).empty());
 
-  RawDictionary noNul = validDictionary();
+  RawDictionary noNul = test::threeHebrewEntries();
   std::fill(noNul.records[1].begin() + 2, noNul.records[1].end(), 'x');
   EXPECT_FALSE(exercise(noNul.bytes()).empty());
 }
@@ -103,7 +89,7 @@ TEST(MalformedFile, RecordsThatLieAboutTheirLength) {
 TEST(MalformedFile, EmptyAndTinyFiles) {
   RawDictionary empty;
   EXPECT_TRUE(exercise(empty.bytes()).empty());
-  auto bytes = validDictionary().bytes();
+  auto bytes = test::threeHebrewEntries().bytes();
   for (size_t cut : {size_t{10}, size_t{31}, size_t{40}, bytes.size() - 1}) {
     exercise(std::vector<uint8_t>(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(cut)));
   }

@@ -93,6 +93,21 @@ std::vector<uint8_t> RawDictionary::bytes() const {
   return out;
 }
 
+RawDictionary threeHebrewEntries() {
+  RawDictionary dict;
+  const std::vector<std::string> words = {"אב", "בית", "גשם"};
+  uint32_t pos = 0;
+  for (uint32_t i = 0; i < words.size(); ++i) {
+    auto record = plainRecord({cp1255(words[i]), "", "", "", "", "\xE4\xE0"}, 7001 + i, i);
+    addSearchEntry(dict.searchIndex, cp1255(words[i]), pos);
+    addListEntry(dict.listIndex, pos);
+    addIdEntry(dict.idIndex, static_cast<int32_t>(7001 + i), pos);
+    pos += static_cast<uint32_t>(record.size());
+    dict.records.push_back(record);
+  }
+  return dict;
+}
+
 void addSearchEntry(std::vector<uint8_t>& table, const std::string& key, uint32_t recordPos) {
   uint8_t entry[kSearchEntrySize] = {};
   std::copy(key.begin(), key.begin() + static_cast<std::ptrdiff_t>(std::min(key.size(), kSearchKeyBytes)), entry);

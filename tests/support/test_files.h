@@ -53,6 +53,10 @@ struct RawDictionary {
   std::vector<uint8_t> bytes() const;
 };
 
+// A valid hand-made Hebrew-Russian dictionary of three entries (אב, בית,
+// גשם; ids 7001 to 7003), the base that damage tests start from.
+RawDictionary threeHebrewEntries();
+
 // Appends a search index entry / list entry / id entry.
 void addSearchEntry(std::vector<uint8_t>& table, const std::string& key, uint32_t recordPos);
 void addListEntry(std::vector<uint8_t>& table, uint32_t recordPos);
