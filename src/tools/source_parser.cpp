@@ -233,6 +233,9 @@ class Parser {
         continue;
       }
       const char16_t ch = piece.ch;
+      // Texts are NUL-terminated in the record: a NUL inside one would end
+      // it early and shift every field after it.
+      if (ch == 0) return problem(std::string(rule.keyword) + ": a text cannot hold the character U+0000");
       if (rule.shown) {
         if (const auto issue = displayProblem(rule.script, ch)) return problem(std::string(rule.keyword) + ": " + *issue);
         if (ch < 0x20) return problem(std::string(rule.keyword) + ": control character; use an escape");

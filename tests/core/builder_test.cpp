@@ -57,6 +57,9 @@ TEST(SourceParser, ReportsEachProblemWithFileAndLine) {
   expectProblem(ru, "entry 1 1\nheadword a\nnumber three\n", "s.src:3:", "bad value");
   expectProblem(ru, "entry 1 1\nheadword a\nattributes 1 2 3\n", "s.src:3:", "six numbers");
   expectProblem(ru, "entry 1 1\nheadword \xff\n", "s.src:2:", "UTF-8");
+  // A NUL in any field, shown or not, would end the text early in the record.
+  expectProblem(ru, std::string("entry 1 1\nheadword a\nfield4 x\0y\n", 32), "s.src:3:", "U+0000");
+  expectProblem(ru, std::string("entry 1 1\nheadword a\0b\n", 23), "s.src:2:", "U+0000");
   expectProblem(ru, "entry 1 1\nheadword a\nrussian " + std::string(4090, 'x') + "\n", "s.src:1:", "must fit in 4096");
 }
 
