@@ -94,6 +94,7 @@ class Checker {
     uint8_t entry[kListEntrySize];
     const uint32_t count = file_.header.entryCount();
     uint32_t previous = 0;
+    std::string previousView;
     for (uint32_t i = 0; i < count; ++i) {
       if (!file_.handle.readExactly(file_.header.listIndexOffset() + uint64_t{i} * kListEntrySize, kListEntrySize, entry)) {
         report("list entry " + std::to_string(i) + " cannot be read");
@@ -115,9 +116,9 @@ class Checker {
         report("list entry " + std::to_string(i) + " is not after list entry " + std::to_string(i - 1) +
                " in the record area");
       const std::string viewNow = collationView(direction_, view.headword());
-      if (i > 0 && viewNow < previousView_)
+      if (i > 0 && viewNow < previousView)
         report("headword of list entry " + std::to_string(i) + " sorts before that of entry " + std::to_string(i - 1));
-      previousView_ = viewNow;
+      previousView = viewNow;
       previous = pos;
     }
   }
@@ -187,7 +188,6 @@ class Checker {
   std::vector<std::string> problems_;
   size_t total_ = 0;
   std::map<uint32_t, uint32_t> recordAt_;
-  std::string previousView_;
 };
 
 }  // namespace
