@@ -2,6 +2,7 @@
 #include "tools/dictionary_builder.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -166,7 +167,44 @@ bool buildDictionary(Direction direction, std::vector<SourceEntry> entries, std:
   return true;
 }
 
+namespace {
+
+// While the temporary file exists, the signals that end a process by
+// default (Ctrl-C, a hang-up, kill, a file-size limit) are held back, so an
+// interrupted write still removes the temporary file or finishes the rename.
+// A held-back interrupt takes effect as soon as the file is in a consistent
+// state again; a file-size signal only makes the write fail, which is
+// reported like any other failed write.
+class HeldSignals {
+ public:
+  HeldSignals() {
+    sigemptyset(&held_);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGXFSZ}) sigaddset(&held_, signal);
+    pthread_sigmask(SIG_BLOCK, &held_, &previous_);
+  }
+  ~HeldSignals() {
+    sigset_t pending;
+    if (sigpending(&pending) == 0 && sigismember(&pending, SIGXFSZ) && !sigismember(&previous_, SIGXFSZ)) {
+      sigset_t only;
+      sigemptyset(&only);
+      sigaddset(&only, SIGXFSZ);
+      const timespec now{};
+      sigtimedwait(&only, nullptr, &now);
+    }
+    pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+  }
+  HeldSignals(const HeldSignals&) = delete;
+  HeldSignals& operator=(const HeldSignals&) = delete;
+
+ private:
+  sigset_t held_;
+  sigset_t previous_;
+};
+
+}  // namespace
+
 bool writeFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes, std::string& error) {
+  const HeldSignals held;
   std::string temp = path + ".tmp-XXXXXX";
   const int fd = mkstemp(temp.data());
   if (fd < 0) {

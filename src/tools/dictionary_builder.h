@@ -28,7 +28,9 @@ bool buildDictionary(Direction direction, std::vector<SourceEntry> entries, std:
                      std::string& error);
 
 // Writes `bytes` to a temporary file beside `path` and renames it into
-// place. On failure nothing is left behind and `error` says why.
+// place. On failure nothing is left behind and `error` says why. An
+// interrupt (Ctrl-C, a hang-up, kill) arriving meanwhile takes effect only
+// once the temporary file is renamed or removed.
 bool writeFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes, std::string& error);
 
 }  // namespace orva

@@ -5,7 +5,12 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <thread>
+
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -227,6 +232,51 @@ TEST_F(InterruptedBuild, AFullDiskLeavesTheOldDictionary) {
   EXPECT_FALSE(written);
   EXPECT_NE(error.find("cannot write"), std::string::npos) << error;
   expectUntouched();
+}
+
+TEST_F(InterruptedBuild, AFileSizeLimitThatKillsIsReportedAsAFailedWrite) {
+  // With the file-size signal's default action a write past the limit would
+  // end the process with the temporary file left behind.
+  EXPECT_EXIT(
+      {
+        signal(SIGXFSZ, SIG_DFL);
+        rlimit small{};
+        getrlimit(RLIMIT_FSIZE, &small);
+        small.rlim_cur = 100;
+        setrlimit(RLIMIT_FSIZE, &small);
+        std::string error;
+        const bool written = writeFileAtomically(target(), std::vector<uint8_t>(100'000, 7), error);
+        _exit(!written && error.find("cannot write") != std::string::npos ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
+  expectUntouched();
+}
+
+TEST_F(InterruptedBuild, AnInterruptDuringTheWriteLeavesNoTemporaryFile) {
+  // The writer is stopped as soon as its temporary file appears. Whenever
+  // the signal lands, the directory holds either the old dictionary or the
+  // whole new one, and nothing else.
+  const std::vector<uint8_t> fresh(64u << 20, 5);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    std::string error;
+    _exit(writeFileAtomically(target(), fresh, error) ? 0 : 1);
+  }
+  int status = 0;
+  for (;;) {
+    if (waitpid(child, &status, WNOHANG) == child) break;
+    if (filesIn(dir_.path()) > 2) {
+      kill(child, SIGTERM);
+      ASSERT_EQ(waitpid(child, &status, 0), child);
+      break;
+    }
+    std::this_thread::sleep_for(std::chrono::microseconds(200));
+  }
+  EXPECT_TRUE((WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) || (WIFEXITED(status) && WEXITSTATUS(status) == 0));
+  EXPECT_EQ(filesIn(dir_.path()), 2u);
+  const auto now = test::readBytes(target());
+  EXPECT_TRUE(now == old_ || now == fresh) << "a dictionary of " << now.size() << " bytes";
 }
 
 }  // namespace
