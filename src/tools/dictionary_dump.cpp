@@ -80,7 +80,10 @@ bool dumpDictionary(DictionaryFile& file, Direction direction, std::string& out,
       if (a[5]) out += "construct yes\n";
     } else {
       out += "attributes";
-      for (uint8_t b : a) out += " " + std::to_string(b);
+      for (uint8_t b : a) {
+        out += ' ';
+        out += std::to_string(b);
+      }
       out += "\n";
     }
   }

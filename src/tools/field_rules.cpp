@@ -15,7 +15,12 @@ constexpr std::string_view kKeywords[6] = {"headword", "field1", "display", "tra
 std::string describe(char16_t ch) {
   char code[16];
   std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(ch));
-  return "\"" + utf16ToUtf8(std::u16string(1, ch)) + "\" (" + code + ")";
+  std::string text = "\"";
+  text += utf16ToUtf8(std::u16string(1, ch));
+  text += "\" (";
+  text += code;
+  text += ")";
+  return text;
 }
 
 std::string_view suggestion(char16_t ch) {

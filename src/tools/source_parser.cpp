@@ -15,6 +15,13 @@ namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
+std::string quoted(std::string_view text) {
+  std::string out = "\"";
+  out += text;
+  out += '"';
+  return out;
+}
+
 std::string_view trim(std::string_view s) {
   while (!s.empty() && (isBlank(s.front()) || s.front() == '\r')) s.remove_prefix(1);
   while (!s.empty() && (isBlank(s.back()) || s.back() == '\r')) s.remove_suffix(1);
@@ -89,7 +96,7 @@ class Parser {
     if (keyword == "direction") return parseDirection(value);
     if (keyword == "entry") return startEntry(value);
     if (!current_ && skipping_) return;  // the entry line was already reported
-    if (!current_) return problem("\"" + std::string(keyword) + "\" outside an entry; start one with \"entry GROUP FORM\"");
+    if (!current_) return problem(quoted(keyword) + " outside an entry; start one with \"entry GROUP FORM\"");
     if (keyword == "number" || keyword == "gender" || keyword == "construct") return parseNamedAttribute(keyword, value);
     if (keyword == "attributes") return parseAttributes(value);
     for (int i = 0; i < kTextFieldCount; ++i)
@@ -147,7 +154,7 @@ class Parser {
 
   bool once(std::string_view keyword) {
     if (!seen_.emplace(std::string(keyword), line_).second) {
-      problem("\"" + std::string(keyword) + "\" given twice in one entry");
+      problem(quoted(keyword) + " given twice in one entry");
       return false;
     }
     return true;
