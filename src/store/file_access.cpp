@@ -2,15 +2,19 @@
 #include "store/file_access.h"
 
 #include <fcntl.h>
+#include <setjmp.h>
+#include <signal.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <limits>
+#include <mutex>
 #include <utility>
 
 namespace orva {
@@ -47,6 +51,55 @@ int64_t sizeOf(int fd, bool& regular) {
   if (regular) return st.st_size;
   const off_t end = ::lseek(fd, 0, SEEK_END);
   return end < 0 ? -1 : static_cast<int64_t>(end);
+}
+
+// A mapped file that shrinks while open (copied over in place, cut short by
+// another program) or whose disk fails turns a copy out of the mapping into
+// SIGBUS. The copy runs under a guard: the handler jumps back to readAt,
+// which drops the mapping and reads the file with pread() from then on,
+// answering what the file now holds, as a file opened that way would.
+// A SIGBUS anywhere else goes to whatever handled it before.
+thread_local sigjmp_buf* tMappedCopy = nullptr;
+struct sigaction gPreviousBusAction {};
+
+void onBusError(int signal, siginfo_t* info, void* context) {
+  if (sigjmp_buf* copy = tMappedCopy) {
+    tMappedCopy = nullptr;
+    siglongjmp(*copy, 1);
+  }
+  // Not a guarded copy: hand the signal on to the earlier handler, or put
+  // the earlier action back and raise the signal again under it.
+  if ((gPreviousBusAction.sa_flags & SA_SIGINFO) != 0 && gPreviousBusAction.sa_sigaction != nullptr) {
+    gPreviousBusAction.sa_sigaction(signal, info, context);
+    return;
+  }
+  sigaction(SIGBUS, &gPreviousBusAction, nullptr);
+  raise(signal);
+}
+
+void installBusErrorGuard() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    struct sigaction action {};
+    action.sa_sigaction = onBusError;
+    // SA_NODEFER: the jump out of the handler does not restore the signal
+    // mask, so SIGBUS must not be blocked while the handler runs.
+    action.sa_flags = SA_SIGINFO | SA_NODEFER;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGBUS, &action, &gPreviousBusAction);
+  });
+}
+
+// Copies out of a mapping; false when the pages are gone.
+bool copyFromMapping(uint8_t* dest, const uint8_t* source, size_t length) {
+  sigjmp_buf jump;
+  if (sigsetjmp(jump, 0) != 0) return false;
+  tMappedCopy = &jump;
+  std::atomic_signal_fence(std::memory_order_seq_cst);
+  std::memcpy(dest, source, length);
+  std::atomic_signal_fence(std::memory_order_seq_cst);
+  tMappedCopy = nullptr;
+  return true;
 }
 
 }  // namespace
@@ -86,6 +139,7 @@ bool RandomAccessFile::open(const std::string& path, FileAccessMode mode) {
       size_ <= std::numeric_limits<size_t>::max()) {
     void* map = ::mmap(nullptr, static_cast<size_t>(size_), PROT_READ, MAP_SHARED, fd, 0);
     if (map != MAP_FAILED) {
+      installBusErrorGuard();
       map_ = static_cast<const uint8_t*>(map);
       mode_ = FileAccessMode::Mapped;
     }
@@ -110,8 +164,10 @@ size_t RandomAccessFile::readAt(uint64_t offset, size_t size, uint8_t* dest) {
   // other ways must answer the same.
   const size_t length = static_cast<size_t>(std::min<uint64_t>(size, size_ - offset));
   if (map_ != nullptr) {
-    std::memcpy(dest, map_ + offset, length);
-    return length;
+    if (copyFromMapping(dest, map_ + offset, length)) return length;
+    ::munmap(const_cast<uint8_t*>(map_), static_cast<size_t>(size_));
+    map_ = nullptr;
+    mode_ = FileAccessMode::PositionalRead;
   }
   if (offset > static_cast<uint64_t>(std::numeric_limits<off_t>::max())) return 0;
   if (stream_ != nullptr) {

@@ -44,6 +44,10 @@ class RandomAccessFile {
   // Reads up to `size` bytes at `offset` into `dest` and returns how many
   // arrived: fewer than asked at the end of the file, 0 on any failure.
   // Nothing past the size the file had when it was opened is ever read.
+  // A mapped file that shrinks while open, or whose disk fails, is not a
+  // crash: the mapping is dropped and the read, and every later one, goes
+  // through pread() (the first mapping installs a SIGBUS handler for this,
+  // passing any other SIGBUS to the handler that was there before).
   size_t readAt(uint64_t offset, size_t size, uint8_t* dest);
 
   // Reads exactly `size` bytes or reports failure.

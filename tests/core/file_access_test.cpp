@@ -3,6 +3,10 @@
 // had when it was opened, and the same lookups on cut-off dictionaries.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdio>
 
 #include "article/article_page.h"
@@ -93,6 +97,37 @@ TEST(FileAccess, NothingPastTheSizeAtOpenIsRead) {
   }
 }
 
+TEST(FileAccess, AFileCutShortWhileOpenReadsShortInEveryMode) {
+  // Copying a file over another in place first cuts it to nothing; a mapped
+  // reader must not crash on the pages that went away.
+  test::TempDir dir;
+  const auto bytes = counting(40000);
+  for (FileAccessMode mode : kModes) {
+    SCOPED_TRACE(static_cast<int>(mode));
+    test::writeBytes(dir.file("f"), bytes);
+    RandomAccessFile file;
+    ASSERT_TRUE(file.open(dir.file("f"), mode));
+    ASSERT_EQ(::truncate(dir.file("f").c_str(), 10000), 0);
+    uint8_t out[64];
+    EXPECT_EQ(file.readAt(20000, 64, out), 0u);
+    EXPECT_EQ(file.readAt(9990, 64, out), 10u);
+    EXPECT_TRUE(std::equal(out, out + 10, bytes.begin() + 9990));
+    ASSERT_EQ(::truncate(dir.file("f").c_str(), 0), 0);
+    EXPECT_EQ(file.readAt(0, 64, out), 0u);
+    EXPECT_NE(file.mode(), FileAccessMode::Mapped);
+  }
+}
+
+TEST(FileAccess, ABusErrorElsewhereStillEndsTheProcess) {
+  test::TempDir dir;
+  test::writeBytes(dir.file("f"), counting(100));
+  RandomAccessFile file;
+  ASSERT_TRUE(file.open(dir.file("f"), FileAccessMode::Mapped));
+  // Killed by the signal, or (under AddressSanitizer, whose handler was
+  // there first) reported and ended with a failure status.
+  EXPECT_EXIT(raise(SIGBUS), [](int status) { return !(WIFEXITED(status) && WEXITSTATUS(status) == 0); }, "");
+}
+
 // What the readers make of a dictionary: the lookup of every query, and
 // each list entry's record and page (or that it cannot be read).
 std::vector<std::string> lookups(DictionaryFile& file, const std::vector<std::u16string>& typed) {
@@ -142,6 +177,35 @@ TEST(FileAccess, CutOffDictionariesReadTheSameInEveryMode) {
     if (cut == whole.size()) {
       EXPECT_EQ(std::count(results[0].begin(), results[0].end(), "unreadable"), 0);
     }
+  }
+}
+
+TEST(FileAccess, ADictionaryCutShortWhileOpenReadsAsTheCutFile) {
+  // The dictionary is opened whole (mapped), then cut in place: lookups,
+  // rows and pages are then what a reader opened on the cut file makes of it.
+  // (Cut at page boundaries: in a page the cut runs through, the system
+  // shows the bytes past the end as zeros, which the readers refuse as they
+  // refuse any damage, but which differ from a short read.)
+  test::TempDir dir;
+  const auto whole = test::buildFromSource(Direction::HebrewRussian, generateSource(Direction::HebrewRussian, 400, 3));
+  const std::vector<std::u16string> typed = {u"א", u"ב", u"מ", u"ת", u"של", u"ש", u"כתבתי"};
+  const size_t page = static_cast<size_t>(::sysconf(_SC_PAGESIZE));
+  ASSERT_GT(whole.size(), 4 * page);
+  for (size_t cut : {size_t{0}, page, 2 * page, whole.size() / page * page}) {
+    SCOPED_TRACE(cut);
+    test::writeBytes(dir.file("hebrus.dic"), whole);
+    DictionaryFile open;
+    ASSERT_TRUE(open.open(dir.file("hebrus.dic")));
+    ASSERT_EQ(open.handle.mode(), FileAccessMode::Mapped);
+    ASSERT_EQ(::truncate(dir.file("hebrus.dic").c_str(), static_cast<off_t>(cut)), 0);
+    const auto afterCut = lookups(open, typed);
+
+    // The same header, read from the whole file, over the cut file's bytes.
+    test::writeBytes(dir.file("whole.dic"), whole);
+    DictionaryFile fresh;
+    ASSERT_TRUE(fresh.open(dir.file("whole.dic")));
+    ASSERT_TRUE(fresh.handle.open(dir.file("hebrus.dic"), FileAccessMode::PositionalRead));
+    EXPECT_EQ(afterCut, lookups(fresh, typed));
   }
 }
 
