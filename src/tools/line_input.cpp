@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -18,16 +19,19 @@ void StdinLines::flush() {
 bool StdinLines::next(std::string& line) {
   line.clear();
   if (output_.size() > (1u << 16)) flush();
+  auto keep = [&](const char* start, size_t length) {
+    line.append(start, std::min(length, kLongestLine - line.size()));
+  };
   for (;;) {
     const char* start = buffer_.data() + begin_;
     const void* feed = std::memchr(start, '\n', end_ - begin_);
     if (feed != nullptr) {
       const size_t length = static_cast<size_t>(static_cast<const char*>(feed) - start);
-      line.append(start, length);
+      keep(start, length);
       begin_ += length + 1;
       break;
     }
-    line.append(start, end_ - begin_);
+    keep(start, end_ - begin_);
     begin_ = end_ = 0;
     if (ended_) {
       if (line.empty()) return false;
@@ -35,7 +39,7 @@ bool StdinLines::next(std::string& line) {
     }
     flush();  // the reader may be waiting for these answers
     ssize_t got;
-    do got = ::read(STDIN_FILENO, buffer_.data(), buffer_.size());
+    do got = ::read(input_, buffer_.data(), buffer_.size());
     while (got < 0 && errno == EINTR);
     if (got <= 0) ended_ = true;
     else end_ = static_cast<size_t>(got);

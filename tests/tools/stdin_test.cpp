@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <thread>
 
 #include "support/test_files.h"
+#include "tools/line_input.h"
 
 namespace orva {
 namespace {
@@ -73,6 +77,33 @@ TEST_F(StdinTest, ArticlesAnswerEveryLineAsOrvadictWordDoes) {
   const Outcome missing = run("--stdin" + dir() + "--color=never", "яяя\nabc\nкнига\n", *dir_);
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.out, "\f\n\f\n" + expected.substr(0, expected.find('\f') + 2));
+}
+
+TEST(StdinLines, AnEndlessLineIsCutAndTheNextLineStillArrives) {
+  // Input without line feeds must not grow memory without bound: the line
+  // keeps its first bytes and the rest is passed over.
+  int fds[2];
+  ASSERT_EQ(pipe(fds), 0);
+  std::thread writer([fd = fds[1]] {
+    const std::string chunk(1 << 16, 'x');
+    for (int i = 0; i < 64; ++i) (void)!write(fd, chunk.data(), chunk.size());  // 4 MiB, one line
+    const std::string rest = "\r\nsecond\r\nlast";
+    (void)!write(fd, rest.data(), rest.size());
+    close(fd);
+  });
+  std::string answers, line;
+  {
+    StdinLines input(answers, fds[0]);
+    ASSERT_TRUE(input.next(line));
+    EXPECT_EQ(line, std::string(StdinLines::kLongestLine, 'x'));
+    ASSERT_TRUE(input.next(line));
+    EXPECT_EQ(line, "second");
+    ASSERT_TRUE(input.next(line));
+    EXPECT_EQ(line, "last");
+    EXPECT_FALSE(input.next(line));
+  }
+  writer.join();
+  close(fds[0]);
 }
 
 }  // namespace
