@@ -102,13 +102,34 @@ bool copyFromMapping(uint8_t* dest, const uint8_t* source, size_t length) {
   return true;
 }
 
+// Opens `path` for reading without waiting on it: a pipe or a socket given
+// the name of a dictionary would block the open, or every read, until some
+// other program wrote to it, so only files that hold their bytes are taken.
+int openForReading(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return -1;
+  struct stat st {};
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (::fstat(fd, &st) != 0 || S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode) || flags < 0 ||
+      ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
 }  // namespace
 
 bool RandomAccessFile::open(const std::string& path, FileAccessMode mode) {
   close();
   if (mode == FileAccessMode::BufferedStream) {
-    std::FILE* stream = std::fopen(path.c_str(), "rb");
-    if (stream == nullptr) return false;
+    const int fd = openForReading(path);
+    if (fd < 0) return false;
+    std::FILE* stream = ::fdopen(fd, "rb");
+    if (stream == nullptr) {
+      ::close(fd);
+      return false;
+    }
     if (fseeko(stream, 0, SEEK_END) != 0) {
       std::fclose(stream);
       return false;
@@ -124,7 +145,7 @@ bool RandomAccessFile::open(const std::string& path, FileAccessMode mode) {
     return true;
   }
 
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = openForReading(path);
   if (fd < 0) return false;
   bool regular = false;
   const int64_t size = sizeOf(fd, regular);

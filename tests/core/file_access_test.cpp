@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -66,6 +67,7 @@ TEST(FileAccess, EveryModeReadsTheSameBytesAndStopsAtTheEnd) {
 TEST(FileAccess, EmptyMissingAndNonRegularFiles) {
   test::TempDir dir;
   test::writeBytes(dir.file("empty"), {});
+  ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
   uint8_t out[4];
   for (FileAccessMode mode : kModes) {
     SCOPED_TRACE(static_cast<int>(mode));
@@ -76,9 +78,11 @@ TEST(FileAccess, EmptyMissingAndNonRegularFiles) {
     ASSERT_TRUE(file.open(dir.file("empty"), mode));
     EXPECT_EQ(file.size(), 0u);
     EXPECT_EQ(file.readAt(0, 4, out), 0u);
-    // A directory is no dictionary, whichever way it is read.
+    // A directory is no dictionary, whichever way it is read; nor is a
+    // named pipe, whose open would wait for a writer that never comes.
     DictionaryFile dictionary;
     EXPECT_FALSE(dictionary.open(dir.path()));
+    EXPECT_FALSE(file.open(dir.file("pipe"), mode));
   }
 }
 
