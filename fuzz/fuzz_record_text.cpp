@@ -2,7 +2,7 @@
 // both as the code-page bytes of a record text (through the display
 // conversions and the highlighting, as the article page does it) and as
 // UTF-16 units with arbitrary markers and "<" (through the markup and
-// visual-order functions one by one).
+// visual-order functions one by one, and the window's visual-order display).
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -11,6 +11,7 @@
 #include "store/dictionary_format.h"
 #include "text/display_text.h"
 #include "text/markup.h"
+#include "ui/display_order.h"
 
 namespace orva::fuzz {
 namespace {
@@ -71,6 +72,16 @@ void markupFunctions(const std::u16string& text, const DeviceSettings& device) {
     std::u16string shown = text;
     HighlightForDisplay(shown, hebrew, device);
   }
+
+  // What the window shows for visual order: the override, then the same
+  // characters with the points moved after their letters.
+  const std::u16string forDisplay = visualOrderForDisplay(text);
+  if (forDisplay.size() != text.size() + 1 || forDisplay[0] != kLeftToRightOverride)
+    fail("visualOrderForDisplay did not add exactly the override");
+  std::u16string before = text, after = forDisplay.substr(1);
+  std::sort(before.begin(), before.end());
+  std::sort(after.begin(), after.end());
+  if (before != after) fail("visualOrderForDisplay changed the characters");
 }
 
 }  // namespace
