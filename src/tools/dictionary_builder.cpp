@@ -178,9 +178,10 @@ namespace {
 class HeldSignals {
  public:
   HeldSignals() {
-    sigemptyset(&held_);
-    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGXFSZ}) sigaddset(&held_, signal);
-    pthread_sigmask(SIG_BLOCK, &held_, &previous_);
+    sigset_t held;
+    sigemptyset(&held);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGXFSZ}) sigaddset(&held, signal);
+    pthread_sigmask(SIG_BLOCK, &held, &previous_);
   }
   ~HeldSignals() {
     sigset_t pending;
@@ -197,7 +198,6 @@ class HeldSignals {
   HeldSignals& operator=(const HeldSignals&) = delete;
 
  private:
-  sigset_t held_;
   sigset_t previous_;
 };
 
