@@ -132,6 +132,9 @@ TEST(FileAccess, ABusErrorElsewhereStillEndsTheProcess) {
   EXPECT_EXIT(raise(SIGBUS), [](int status) { return !(WIFEXITED(status) && WEXITSTATUS(status) == 0); }, "");
 }
 
+// The queries each reader is asked.
+const std::vector<std::u16string> kTyped = {u"א", u"ב", u"מ", u"ת", u"של", u"ש", u"כתבתי"};
+
 // What the readers make of a dictionary: the lookup of every query, and
 // each list entry's record and page (or that it cannot be read).
 std::vector<std::string> lookups(DictionaryFile& file, const std::vector<std::u16string>& typed) {
@@ -160,7 +163,6 @@ std::vector<std::string> lookups(DictionaryFile& file, const std::vector<std::u1
 TEST(FileAccess, CutOffDictionariesReadTheSameInEveryMode) {
   test::TempDir dir;
   const auto whole = test::buildFromSource(Direction::HebrewRussian, generateSource(Direction::HebrewRussian, 60, 3));
-  const std::vector<std::u16string> typed = {u"א", u"ב", u"מ", u"ת", u"של", u"ש", u"כתבתי"};
   const size_t cuts[] = {0, 10, 30, 31, 45, whole.size() / 3, whole.size() / 2, whole.size() - 200, whole.size() - 1,
                          whole.size()};
   for (size_t cut : cuts) {
@@ -174,7 +176,7 @@ TEST(FileAccess, CutOffDictionariesReadTheSameInEveryMode) {
         continue;
       }
       ASSERT_TRUE(file.handle.open(dir.file("hebrus.dic"), mode));
-      results.push_back(lookups(file, typed));
+      results.push_back(lookups(file, kTyped));
     }
     EXPECT_EQ(results[0], results[1]);
     EXPECT_EQ(results[0], results[2]);
@@ -192,7 +194,6 @@ TEST(FileAccess, ADictionaryCutShortWhileOpenReadsAsTheCutFile) {
   // refuse any damage, but which differ from a short read.)
   test::TempDir dir;
   const auto whole = test::buildFromSource(Direction::HebrewRussian, generateSource(Direction::HebrewRussian, 400, 3));
-  const std::vector<std::u16string> typed = {u"א", u"ב", u"מ", u"ת", u"של", u"ש", u"כתבתי"};
   const size_t page = static_cast<size_t>(::sysconf(_SC_PAGESIZE));
   ASSERT_GT(whole.size(), 4 * page);
   for (size_t cut : {size_t{0}, page, 2 * page, whole.size() / page * page}) {
@@ -202,14 +203,14 @@ TEST(FileAccess, ADictionaryCutShortWhileOpenReadsAsTheCutFile) {
     ASSERT_TRUE(open.open(dir.file("hebrus.dic")));
     ASSERT_EQ(open.handle.mode(), FileAccessMode::Mapped);
     ASSERT_EQ(::truncate(dir.file("hebrus.dic").c_str(), static_cast<off_t>(cut)), 0);
-    const auto afterCut = lookups(open, typed);
+    const auto afterCut = lookups(open, kTyped);
 
     // The same header, read from the whole file, over the cut file's bytes.
     test::writeBytes(dir.file("whole.dic"), whole);
     DictionaryFile fresh;
     ASSERT_TRUE(fresh.open(dir.file("whole.dic")));
     ASSERT_TRUE(fresh.handle.open(dir.file("hebrus.dic"), FileAccessMode::PositionalRead));
-    EXPECT_EQ(afterCut, lookups(fresh, typed));
+    EXPECT_EQ(afterCut, lookups(fresh, kTyped));
   }
 }
 
