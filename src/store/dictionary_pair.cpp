@@ -12,6 +12,8 @@ bool DictionaryFile::open(const std::string& path, FileAccessMode mode) {
   }
   recordBase = header.recordBase();
   formatVersion = header.formatVersion();
+  path_ = path;
+  mode_ = mode;
   return true;
 }
 
@@ -20,6 +22,20 @@ void DictionaryFile::close() {
   recordBase = 0;
   formatVersion = 0;
   header = DictionaryHeader{};
+  path_.clear();
+  mode_ = kDefaultFileAccess;
+}
+
+FileChange DictionaryFile::reopenIfChanged() {
+  if (path_.empty()) return FileChange::Unchanged;
+  if (isOpen() && identityOfPath(path_) == handle.identity()) return FileChange::Unchanged;
+  const std::string path = path_;
+  const FileAccessMode mode = mode_;
+  if (open(path, mode)) return FileChange::Reopened;
+  // Keep the path, so that the file is taken up again once it is back.
+  path_ = path;
+  mode_ = mode;
+  return FileChange::Gone;
 }
 
 void openDictionaries(DictionaryPair& pair, const std::string& programDirectory, MessageSink& owner) {

@@ -11,6 +11,13 @@
 
 namespace orva {
 
+// What a check of an open dictionary file found.
+enum class FileChange {
+  Unchanged,  // the file open is the one at its path (or none was ever open)
+  Reopened,   // it was replaced or changed, and the new file is open now
+  Gone,       // it was replaced or changed, and the path opens no dictionary
+};
+
 // One dictionary file: its read-only handle (closed when opening failed) and
 // a copy of its header with the values derived from it.
 struct DictionaryFile {
@@ -29,6 +36,19 @@ struct DictionaryFile {
   // as one that could not be opened.
   bool open(const std::string& path, FileAccessMode mode = kDefaultFileAccess);
   void close();
+
+  // Whether the file at the path it was opened from is still the one open
+  // (same device, inode, size and modification time). A file replaced or
+  // changed since is opened again, header and all, so that answers never
+  // mix the old header with the new bytes; a path that no longer opens a
+  // dictionary leaves the file closed, and a later check tries again. One
+  // check per batch of lookups (a typed text, a line of input) suffices. A
+  // file that never opened stays closed.
+  FileChange reopenIfChanged();
+
+ private:
+  std::string path_;  // where the file was opened from, kept until close()
+  FileAccessMode mode_ = kDefaultFileAccess;
 };
 
 struct DictionaryPair {

@@ -36,6 +36,7 @@ void RandomAccessFile::swap(RandomAccessFile& other) noexcept {
   std::swap(map_, other.map_);
   std::swap(stream_, other.stream_);
   std::swap(size_, other.size_);
+  std::swap(identity_, other.identity_);
   std::swap(mode_, other.mode_);
 }
 
@@ -118,7 +119,28 @@ int openForReading(const std::string& path) {
   return fd;
 }
 
+FileIdentity identityOf(const struct stat& st) {
+  FileIdentity id;
+  id.device = static_cast<uint64_t>(st.st_dev);
+  id.inode = static_cast<uint64_t>(st.st_ino);
+  id.size = static_cast<uint64_t>(st.st_size);
+  id.modifiedSeconds = static_cast<int64_t>(st.st_mtim.tv_sec);
+  id.modifiedNanoseconds = static_cast<int64_t>(st.st_mtim.tv_nsec);
+  return id;
+}
+
+FileIdentity identityOfDescriptor(int fd) {
+  struct stat st {};
+  return ::fstat(fd, &st) == 0 ? identityOf(st) : FileIdentity{};
+}
+
 }  // namespace
+
+std::optional<FileIdentity> identityOfPath(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+  return identityOf(st);
+}
 
 bool RandomAccessFile::open(const std::string& path, FileAccessMode mode) {
   close();
@@ -141,6 +163,7 @@ bool RandomAccessFile::open(const std::string& path, FileAccessMode mode) {
     }
     stream_ = stream;
     size_ = static_cast<uint64_t>(end);
+    identity_ = identityOfDescriptor(fileno(stream));
     mode_ = mode;
     return true;
   }
@@ -155,6 +178,7 @@ bool RandomAccessFile::open(const std::string& path, FileAccessMode mode) {
   }
   fd_ = fd;
   size_ = static_cast<uint64_t>(size);
+  identity_ = identityOfDescriptor(fd);
   mode_ = FileAccessMode::PositionalRead;
   if (mode == FileAccessMode::Mapped && regular && size_ > 0 &&
       size_ <= std::numeric_limits<size_t>::max()) {
@@ -176,6 +200,7 @@ void RandomAccessFile::close() {
   fd_ = -1;
   stream_ = nullptr;
   size_ = 0;
+  identity_ = FileIdentity{};
   mode_ = kDefaultFileAccess;
 }
 

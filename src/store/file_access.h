@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 namespace orva {
@@ -23,6 +24,21 @@ enum class FileAccessMode {
 };
 
 inline constexpr FileAccessMode kDefaultFileAccess = FileAccessMode::Mapped;
+
+// What tells one file from another at a path, and a file from itself after
+// a change: a file replaced (renamed over) has another inode, one copied
+// over in place or changed another size or modification time.
+struct FileIdentity {
+  uint64_t device = 0;
+  uint64_t inode = 0;
+  uint64_t size = 0;
+  int64_t modifiedSeconds = 0;
+  int64_t modifiedNanoseconds = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
+
+// The identity of the file now at `path`; nullopt when there is none.
+std::optional<FileIdentity> identityOfPath(const std::string& path);
 
 class RandomAccessFile {
  public:
@@ -57,6 +73,8 @@ class RandomAccessFile {
 
   // The size of the file when it was opened.
   uint64_t size() const { return size_; }
+  // The identity of the file when it was opened.
+  const FileIdentity& identity() const { return identity_; }
 
  private:
   void swap(RandomAccessFile& other) noexcept;
@@ -65,6 +83,7 @@ class RandomAccessFile {
   const uint8_t* map_ = nullptr;     // Mapped: the whole file
   std::FILE* stream_ = nullptr;      // BufferedStream
   uint64_t size_ = 0;
+  FileIdentity identity_;
   FileAccessMode mode_ = kDefaultFileAccess;
 };
 

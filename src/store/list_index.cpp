@@ -1,6 +1,8 @@
 // Headword-list index reads.
 #include "store/list_index.h"
 
+#include <algorithm>
+
 namespace orva {
 
 std::optional<uint32_t> readListRecordPos(DictionaryFile& file, uint32_t index) {
@@ -9,6 +11,13 @@ std::optional<uint32_t> readListRecordPos(DictionaryFile& file, uint32_t index) 
   if (!file.handle.readExactly(file.header.listIndexOffset() + uint64_t{index} * kListEntrySize, kListEntrySize, entry))
     return std::nullopt;
   return listEntryRecordPos(entry);
+}
+
+uint32_t heldListEntries(const DictionaryFile& file) {
+  const uint64_t start = file.header.listIndexOffset();
+  const uint64_t size = file.handle.size();
+  if (!file.isOpen() || start >= size) return 0;
+  return static_cast<uint32_t>(std::min<uint64_t>(file.entryCount(), (size - start) / kListEntrySize));
 }
 
 }  // namespace orva

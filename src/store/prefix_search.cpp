@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "store/list_index.h"
 #include "store/record_reader.h"
 #include "store/table_search.h"
 #include "text/code_pages.h"
@@ -81,7 +82,12 @@ std::optional<uint32_t> findTypedPrefix(std::string_view query, DictionaryFile& 
   EntryRecord view{};
   uint32_t pos = searchEntryRecordPos(entry);
   bool ok = readRecord(file.handle, file.recordBase, file.formatVersion, pos, buffer, view);
+  // No record read at all: the search led nowhere readable, which is not
+  // list entry 0 or any other entry.
+  if (!ok) return std::nullopt;
+  uint32_t readPos = pos;  // the last record read successfully
   while (ok) {
+    readPos = pos;
     if (query.size() <= kSearchKeyBytes) break;  // short queries take the indexed record
     const std::string_view headword = view.headword();
     if (beginsWith(headword, query, direction, device)) break;
@@ -92,6 +98,10 @@ std::optional<uint32_t> findTypedPrefix(std::string_view query, DictionaryFile& 
     pos += view.recordLength;
     ok = readRecord(file.handle, file.recordBase, file.formatVersion, pos, buffer, view);
   }
+  // A failed step leaves the view on the last record read. Its list number
+  // is the answer only when the list shows that record there; a damaged
+  // file whose record names another row would otherwise show that row.
+  if (readListRecordPos(file, view.listOrdinal) != readPos) return std::nullopt;
   return view.listOrdinal;
 }
 

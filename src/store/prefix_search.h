@@ -15,8 +15,10 @@ namespace orva {
 
 // The list number of the entry found for `query` (dictionary bytes, at most
 // 511) in `file`, or nullopt when the query sorts after every search key or
-// the file is not open. When even the first record cannot be read the
-// result is list number 0.
+// the file is not open. A walk that stops at a record it cannot read answers
+// with the last record it did read. Nothing is found when no record could
+// be read at all, or when the list does not show the record found at the
+// list number the record gives: an unreadable answer is never another entry.
 std::optional<uint32_t> findTypedPrefix(std::string_view query, DictionaryFile& file, Direction direction,
                                         const DeviceSettings& device);
 

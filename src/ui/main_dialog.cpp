@@ -119,6 +119,13 @@ bool MainDialog::filterKey(uint32_t message, uint32_t& keyCode) {
 
 void MainDialog::lookUpTypedText(std::u16string typed) {
   suppressNextChange_ = true;
+  // A dictionary replaced or changed since the last lookup is opened again;
+  // the list and the article of the old file go with it.
+  if (currentFile().reopenIfChanged() != FileChange::Unchanged) {
+    platform_.list.resetContent();
+    if (view_ != nullptr) view_->ShowPage(u"");
+    list_.Reset(currentFile().entryCount(), 0);
+  }
   const TypedQuery query = makeTypedQuery(typed, direction_, device_);
   const auto found = findTypedPrefix(query.view(), currentFile(), direction_, device_);
   if (found) {
@@ -198,6 +205,7 @@ void MainDialog::switchDirection(Direction to) {
   platform_.wordBox.setRightAligned(hebrew);
   if (view_ != nullptr) view_->ShowPage(u"");
   wordEditActive_ = false;
+  pair_.file(to).reopenIfChanged();  // the list is reset over the file as it is now
   list_.Reset(pair_.file(to).entryCount(), 0);
   platform_.timers.start(kFirstArticleTimer, kFirstArticleAfterSwitch);
 }

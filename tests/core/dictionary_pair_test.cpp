@@ -1,8 +1,14 @@
 // Opening and closing the pair of dictionaries.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdio>
+
 #include "store/dictionary_pair.h"
+#include "store/prefix_search.h"
 #include "support/test_files.h"
+#include "text/typed_query.h"
 
 namespace orva {
 namespace {
@@ -61,6 +67,67 @@ TEST(OpenDictionaries, FileShorterThanItsHeaderCountsAsMissing) {
   EXPECT_FALSE(pair.russianHebrew.isOpen());
   EXPECT_TRUE(pair.hebrewRussian.isOpen());  // 31 zero bytes: a header of an empty, unreadable file
   EXPECT_EQ(pair.hebrewRussian.formatVersion, 0u);
+}
+
+// What a lookup of `typed` finds in `file`, as text.
+std::string lookUp(DictionaryFile& file, const std::u16string& typed) {
+  const DeviceSettings device{kLanguageHebrew, CodePage::Hebrew1255};
+  const auto found = findTypedPrefix(makeTypedQuery(typed, Direction::HebrewRussian, device).view(), file,
+                                     Direction::HebrewRussian, device);
+  return found ? std::to_string(*found) : "-";
+}
+
+// A dictionary replaced or rewritten while open is opened again, so that its
+// header and its bytes belong to the same file; one that goes away leaves
+// the file closed until it is back.
+TEST(ReopenIfChanged, FollowsTheFileAtItsPath) {
+  for (FileAccessMode mode : {FileAccessMode::Mapped, FileAccessMode::PositionalRead, FileAccessMode::BufferedStream}) {
+    TempDir dir;
+    const std::string path = dir.file("hebrus.dic");
+    const std::vector<uint8_t> two = test::buildFromSource(Direction::HebrewRussian, kHebrewSource);
+    const std::vector<uint8_t> three = test::buildFromSource(
+        Direction::HebrewRussian, "entry 1 1\nheadword אב\nentry 2 1\nheadword בית\nentry 3 1\nheadword ספר\n");
+    test::writeBytes(path, two);
+    DictionaryFile file;
+    ASSERT_TRUE(file.open(path, mode));
+    EXPECT_EQ(file.reopenIfChanged(), FileChange::Unchanged);
+    EXPECT_EQ(lookUp(file, u"ספר"), "1");
+
+    // Renamed over: another inode.
+    test::writeBytes(dir.file("new.dic"), three);
+    ASSERT_EQ(std::rename(dir.file("new.dic").c_str(), path.c_str()), 0);
+    EXPECT_EQ(file.reopenIfChanged(), FileChange::Reopened);
+    EXPECT_EQ(file.entryCount(), 3u);
+    EXPECT_EQ(lookUp(file, u"ספר"), "2");
+    EXPECT_EQ(file.reopenIfChanged(), FileChange::Unchanged);
+
+    // Copied over in place: the same inode, another size.
+    test::writeBytes(path, two);
+    EXPECT_EQ(file.reopenIfChanged(), FileChange::Reopened);
+    EXPECT_EQ(file.entryCount(), 2u);
+    EXPECT_EQ(lookUp(file, u"ספר"), "1");
+
+    // Cut in half in place: what is left is what is read.
+    ASSERT_EQ(truncate(path.c_str(), static_cast<off_t>(two.size() / 2)), 0);
+    EXPECT_EQ(file.reopenIfChanged(), FileChange::Reopened);
+    EXPECT_EQ(file.handle.size(), two.size() / 2);
+
+    // Gone, then back.
+    ASSERT_EQ(std::remove(path.c_str()), 0);
+    EXPECT_EQ(file.reopenIfChanged(), FileChange::Gone);
+    EXPECT_FALSE(file.isOpen());
+    EXPECT_EQ(lookUp(file, u"ספר"), "-");
+    EXPECT_EQ(file.reopenIfChanged(), FileChange::Gone);
+    test::writeBytes(path, three);
+    EXPECT_EQ(file.reopenIfChanged(), FileChange::Reopened);
+    EXPECT_EQ(file.handle.mode(), mode);
+    EXPECT_EQ(lookUp(file, u"ספר"), "2");
+
+    // A file closed on purpose, or never opened, is left alone.
+    file.close();
+    EXPECT_EQ(file.reopenIfChanged(), FileChange::Unchanged);
+    EXPECT_FALSE(file.isOpen());
+  }
 }
 
 }  // namespace

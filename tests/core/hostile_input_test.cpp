@@ -91,9 +91,9 @@ TEST(HostileInput, FormatVersionAtZeroAndAtMaximumReadsNoRecord) {
     DictionaryFile file;
     ASSERT_TRUE(file.open(dir.file("hebrus.dic")));
     // The search still runs on the tables; the record it leads to is
-    // refused, which gives the first list row.
+    // refused, so nothing is found (not the first list row).
     const auto query = makeTypedQuery(u"בית", Direction::HebrewRussian, kHebrewDevice);
-    EXPECT_EQ(findTypedPrefix(query.view(), file, Direction::HebrewRussian, kHebrewDevice), 0u);
+    EXPECT_EQ(findTypedPrefix(query.view(), file, Direction::HebrewRussian, kHebrewDevice), std::nullopt);
     RecordBuffer buffer{};
     EntryRecord record{};
     EXPECT_FALSE(readRecord(file.handle, file.recordBase, file.formatVersion, *readListRecordPos(file, 1), buffer,

@@ -82,7 +82,7 @@ TEST_F(PrefixSearchTest, LongQueriesMatchHeadwordsWithYoAndCapitals) {
   EXPECT_EQ(find(u"определять"), 3u);
 }
 
-TEST(PrefixSearch, UnreadableFirstRecordGivesListNumberZero) {
+TEST(PrefixSearch, UnreadableFirstRecordFindsNothing) {
   test::RawDictionary dict;
   test::addSearchEntry(dict.searchIndex, cp1251("абв"), 500);  // no record there
   test::addListEntry(dict.listIndex, 0);
@@ -92,7 +92,48 @@ TEST(PrefixSearch, UnreadableFirstRecordGivesListNumberZero) {
   test::writeBytes(dir.file("rusheb.dic"), dict.bytes());
   DictionaryFile file;
   ASSERT_TRUE(file.open(dir.file("rusheb.dic")));
-  EXPECT_EQ(findTypedPrefix(cp1251("аб"), file, Direction::RussianHebrew, DeviceSettings{}), 0u);
+  EXPECT_EQ(findTypedPrefix(cp1251("аб"), file, Direction::RussianHebrew, DeviceSettings{}), std::nullopt);
+}
+
+// A record whose list number is not the row that shows it (a damaged or
+// made-up file) must not send the list to that other row.
+TEST(PrefixSearch, ARecordNamingAnotherRowFindsNothing) {
+  for (uint32_t ordinal : {1u, 2u, 0xFFFFFFFFu}) {
+    test::RawDictionary dict;
+    const std::vector<uint8_t> first = test::plainRecord({cp1251("абв"), "", "", "", "", ""}, 1, ordinal);
+    const auto firstLength = static_cast<uint32_t>(first.size());
+    test::addSearchEntry(dict.searchIndex, cp1251("абв"), 0);
+    test::addListEntry(dict.listIndex, 0);
+    test::addListEntry(dict.listIndex, firstLength);
+    test::addIdEntry(dict.idIndex, 1, 0);
+    test::addIdEntry(dict.idIndex, 2, firstLength);
+    dict.records.push_back(first);
+    dict.records.push_back(test::plainRecord({cp1251("где"), "", "", "", "", ""}, 2, 1));
+    test::TempDir dir;
+    test::writeBytes(dir.file("rusheb.dic"), dict.bytes());
+    DictionaryFile file;
+    ASSERT_TRUE(file.open(dir.file("rusheb.dic")));
+    EXPECT_EQ(findTypedPrefix(cp1251("аб"), file, Direction::RussianHebrew, DeviceSettings{}), std::nullopt)
+        << ordinal;
+  }
+}
+
+// A long query's walk that runs into an unreadable record answers with the
+// last record it read, which the list shows at its number.
+TEST(PrefixSearch, AWalkEndingAtAnUnreadableRecordKeepsTheLastOneRead) {
+  test::RawDictionary dict;
+  const std::vector<uint8_t> first = test::plainRecord({cp1251("абвгдежзийк"), "", "", "", "", ""}, 1, 0);
+  test::addSearchEntry(dict.searchIndex, cp1251("абвгдежзий"), 0);
+  test::addListEntry(dict.listIndex, 0);
+  test::addIdEntry(dict.idIndex, 1, 0);
+  dict.records.push_back(first);
+  std::vector<uint8_t> bytes = dict.bytes();
+  bytes.resize(bytes.size() + 3, 0xFF);  // the next "record" is cut short
+  test::TempDir dir;
+  test::writeBytes(dir.file("rusheb.dic"), bytes);
+  DictionaryFile file;
+  ASSERT_TRUE(file.open(dir.file("rusheb.dic")));
+  EXPECT_EQ(findTypedPrefix(cp1251("абвгдежзийл"), file, Direction::RussianHebrew, DeviceSettings{}), 0u);
 }
 
 TEST(PrefixSearch, MissingFileFindsNothing) {
