@@ -13,6 +13,7 @@
 #include "tools/command_line.h"
 #include "tools/commands.h"
 #include "tools/line_input.h"
+#include "tools/visible_controls.h"
 
 namespace orva {
 
@@ -85,7 +86,8 @@ int runArticle(const CommandArgs& raw) {
     std::cerr << "orvadict: entry " << n << " cannot be read\n";
     return kExitError;
   }
-  std::cout << utf16ToUtf8(page);
+  // Control characters a record may hold are shown, never sent as such.
+  std::cout << utf16ToUtf8(showControlCharacters(page, KeptLineEnds::CrLf));
   return kExitFound;
 }
 
@@ -116,6 +118,7 @@ WordResult readWord(const std::string& argument, const CommonOptions& options, c
     direction = *script;
   }
   DictionaryFile& file = files.file(direction);
+  reopenIfChangedOrFail(file, direction);
   if (!file.isOpen()) openOrFail(file, options.dir, direction, access);
   const TypedQuery query = makeTypedQuery(*word, direction, device);
   const auto found = findTypedPrefix(query.view(), file, direction, device);
@@ -125,7 +128,11 @@ WordResult readWord(const std::string& argument, const CommonOptions& options, c
     problem = "\"" + argument + "\" not found";
     return WordResult::NotFound;
   }
-  out += html ? utf16ToUtf8(page) : articleAsText(page, color);
+  // Control characters a record may hold are shown, never sent as such:
+  // they would act on the terminal, or forge the form feed that ends an
+  // answer of --stdin.
+  const std::u16string shown = showControlCharacters(page, KeptLineEnds::CrLf);
+  out += html ? utf16ToUtf8(shown) : articleAsText(shown, color);
   return WordResult::Found;
 }
 

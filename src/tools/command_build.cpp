@@ -1,7 +1,11 @@
 // orvadict build / dump / check: making, printing and verifying dictionaries.
-#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <iostream>
-#include <sstream>
 
 #include "tools/command_line.h"
 #include "tools/commands.h"
@@ -39,6 +43,37 @@ std::string onlyFile(const Arguments& args) {
   return args.positional()[0];
 }
 
+// The whole text of a source file. Only a regular file is read: a
+// directory or a device would read as nothing (or without end) and build a
+// dictionary that replaces the target with less than the sources hold. A
+// read that fails part-way is an error, never the end of the text.
+std::string readSource(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) throw UsageError{"cannot read " + path + ": " + std::strerror(errno)};
+  if (!S_ISREG(st.st_mode)) throw UsageError{"cannot read " + path + ": not a regular file"};
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) throw UsageError{"cannot read " + path + ": " + std::strerror(errno)};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    throw UsageError{"cannot read " + path + ": not a regular file"};
+  }
+  std::string text;
+  char block[1 << 16];
+  for (;;) {
+    const ssize_t got = ::read(fd, block, sizeof block);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      const int problem = errno;
+      ::close(fd);
+      throw UsageError{"cannot read " + path + ": " + std::strerror(problem)};
+    }
+    if (got == 0) break;
+    text.append(block, static_cast<size_t>(got));
+  }
+  ::close(fd);
+  return text;
+}
+
 void openFile(DictionaryFile& file, const std::string& path) {
   if (!file.open(path)) throw UsageError{"cannot open " + path + " (missing, unreadable or shorter than its header)"};
 }
@@ -53,13 +88,7 @@ int runBuild(const CommandArgs& raw) {
   if (args.positional().empty()) throw UsageError{"give at least one source file"};
 
   ParseResult parsed;
-  for (const std::string& path : args.positional()) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw UsageError{"cannot read " + path};
-    std::ostringstream text;
-    text << in.rdbuf();
-    parseSource(text.str(), path, direction, parsed);
-  }
+  for (const std::string& path : args.positional()) parseSource(readSource(path), path, direction, parsed);
   checkEntrySet(parsed);
   if (!parsed.problems.empty()) {
     for (const std::string& problem : parsed.problems) std::cerr << problem << "\n";

@@ -92,4 +92,10 @@ void openOrFail(DictionaryFile& file, const std::string& dir, Direction directio
   if (!file.open(path, mode)) throw UsageError{utf16ToUtf8(cannotOpenMessage(direction)) + " (" + path + ")"};
 }
 
+void reopenIfChangedOrFail(DictionaryFile& file, Direction direction) {
+  if (file.reopenIfChanged() == FileChange::Gone)
+    throw UsageError{std::string(dictionaryFileName(direction)) +
+                     " was replaced or changed while open and can no longer be read"};
+}
+
 }  // namespace orva

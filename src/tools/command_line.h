@@ -59,6 +59,11 @@ struct CommonOptions {
 CommonOptions commonOptions(const Arguments& args);
 std::optional<Direction> parseDirection(std::string_view text);
 
+// Before each line of a --stdin batch: a dictionary replaced or changed
+// since the last line is opened again; one that no longer opens ends the
+// command with a message.
+void reopenIfChangedOrFail(DictionaryFile& file, Direction direction);
+
 // Opens the dictionary of `direction` from `dir`, or raises the window's
 // message for it.
 void openOrFail(DictionaryFile& file, const std::string& dir, Direction direction,

@@ -11,6 +11,7 @@
 #include "tools/command_line.h"
 #include "tools/commands.h"
 #include "tools/line_input.h"
+#include "tools/visible_controls.h"
 
 namespace orva {
 
@@ -33,6 +34,7 @@ int findEachLine(const CommonOptions& options) {
   std::string out, line;
   StdinLines input(out);
   while (input.next(line)) {
+    reopenIfChangedOrFail(file, options.direction);
     const auto typed = utf8ToUtf16(line);
     std::optional<uint32_t> found;
     if (typed && !typed->empty()) {
@@ -75,9 +77,12 @@ int runList(const CommandArgs& raw) {
   const uint64_t from = args.number("--from").value_or(0);
   const uint64_t count = args.number("--count").value_or(total);
   const uint64_t end = from >= total ? from : std::min(total, from + std::min(count, total));
+  // The rows stop where the file's list index ends, however many entries
+  // its header claims.
+  const uint64_t held = heldListEntries(file);
   RecordBuffer buffer{};
   std::string out;
-  for (uint64_t i = from; i < end; ++i) {
+  for (uint64_t i = from; i < std::min(end, held); ++i) {
     EntryRecord view{};
     std::u16string text;
     const auto pos = readListRecordPos(file, static_cast<uint32_t>(i));
@@ -85,13 +90,21 @@ int runList(const CommandArgs& raw) {
       text = options.direction == Direction::RussianHebrew ? RussianDisplayText(view.headword(), options.device)
                                                            : HebrewDisplayText(view.headword(), options.device);
     }
-    out += std::to_string(i) + "\t" + utf16ToUtf8(text) + "\n";
+    // A headword's control characters are shown: they would act on the
+    // terminal, or forge the tab and line feed of the rows.
+    out += std::to_string(i) + "\t" + utf16ToUtf8(showControlCharacters(text, KeptLineEnds::None)) + "\n";
     if (out.size() > (1 << 16)) {
       std::cout << out;
       out.clear();
     }
   }
   std::cout << out;
+  if (end > held) {
+    std::cout.flush();
+    std::cerr << "orvadict: the file is damaged: its list index ends after " << held << " of the " << total
+              << " entries its header claims\n";
+    return kExitError;
+  }
   return 0;
 }
 

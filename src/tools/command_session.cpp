@@ -3,9 +3,11 @@
 #include <charconv>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 
 #include "tools/command_line.h"
 #include "tools/commands.h"
+#include "tools/visible_controls.h"
 #include "ui/session.h"
 
 namespace orva {
@@ -53,7 +55,11 @@ int runSession(const CommandArgs& raw) {
 
   MemoryPlatform platform(memory);
   platform.start();
-  runSessionScript(commands, platform, std::cout);
+  // The report holds headwords and pages of the dictionary; their control
+  // characters are shown, never sent to the terminal as such.
+  std::ostringstream report;
+  runSessionScript(commands, platform, report);
+  std::cout << showControlCharacters(report.str(), KeptLineEnds::LineFeed);
   std::cout.flush();
   return kExitFound;
 }

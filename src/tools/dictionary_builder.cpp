@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <map>
 
@@ -203,10 +204,45 @@ class HeldSignals {
 
 }  // namespace
 
+std::string temporaryPathFor(const std::string& path) { return path + ".tmp"; }
+
+namespace {
+
+// The directory a path names a file in.
+std::string directoryOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Gives the unnamed file open at `fd` the name `name`, replacing a file of
+// that name left by a build that was killed.
+bool nameAnonymousFile(int fd, const std::string& name) {
+  char proc[40];
+  std::snprintf(proc, sizeof proc, "/proc/self/fd/%d", fd);
+  const auto link = [&] { return ::linkat(AT_FDCWD, proc, AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0; };
+  if (link()) return true;
+  if (errno == EEXIST && ::unlink(name.c_str()) == 0 && link()) return true;
+  // Without /proc, the descriptor itself (allowed to privileged processes).
+  return errno == ENOENT && ::linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0;
+}
+
+}  // namespace
+
 bool writeFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes, std::string& error) {
   const HeldSignals held;
-  std::string temp = path + ".tmp-XXXXXX";
-  const int fd = mkstemp(temp.data());
+  const std::string temp = temporaryPathFor(path);
+  // The bytes go into a file without a name, so a build killed while it
+  // writes (SIGKILL cannot be held back) leaves nothing behind. Where the
+  // file system has no such files, the temporary file has a name, but the
+  // same one for every build of the target, and the next build removes it.
+  bool named = false;
+  int fd = ::open(directoryOf(path).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
+  if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
+    ::unlink(temp.c_str());
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
+    named = fd >= 0;
+  }
   if (fd < 0) {
     error = "cannot create a file beside " + path + ": " + std::strerror(errno);
     return false;
@@ -214,7 +250,7 @@ bool writeFileAtomically(const std::string& path, const std::vector<uint8_t>& by
   auto fail = [&](const char* what) {
     error = std::string(what) + " " + temp + ": " + std::strerror(errno);
     ::close(fd);
-    ::unlink(temp.c_str());
+    if (named) ::unlink(temp.c_str());
     return false;
   };
   size_t written = 0;
@@ -226,6 +262,11 @@ bool writeFileAtomically(const std::string& path, const std::vector<uint8_t>& by
   }
   if (::fchmod(fd, 0644) != 0) return fail("cannot set permissions of");
   if (::fsync(fd) != 0) return fail("cannot flush");
+  if (!named) {
+    // The file gets its name only now, complete, for the rename just after.
+    if (!nameAnonymousFile(fd, temp)) return fail("cannot name");
+    named = true;
+  }
   if (::close(fd) != 0) {
     error = "cannot close " + temp + ": " + std::strerror(errno);
     ::unlink(temp.c_str());

@@ -30,7 +30,11 @@ bool buildDictionary(Direction direction, std::vector<SourceEntry> entries, std:
 // Writes `bytes` to a temporary file beside `path` and renames it into
 // place. On failure nothing is left behind and `error` says why. An
 // interrupt (Ctrl-C, a hang-up, kill) arriving meanwhile takes effect only
-// once the temporary file is renamed or removed.
+// once the temporary file is renamed or removed. The file is written
+// without a name where the file system allows; it is named
+// temporaryPathFor(path) only for the rename, and a build of the same
+// target removes one that a killed build left there.
+std::string temporaryPathFor(const std::string& path);
 bool writeFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes, std::string& error);
 
 }  // namespace orva

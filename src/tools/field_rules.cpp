@@ -79,4 +79,17 @@ std::optional<std::string> displayProblem(FieldScript script, char16_t ch) {
   return problem;
 }
 
+bool showsAsControl(FieldScript script, uint8_t byte) {
+  const std::string text(1, static_cast<char>(byte));
+  const auto anyControl = [](const std::u16string& shown) {
+    for (char16_t ch : shown)
+      if (isControlCharacter(ch)) return true;
+    return false;
+  };
+  if (script == FieldScript::Russian) return anyControl(RussianDisplayText(text, DeviceSettings{}));
+  for (CodePage device : {CodePage::Cyrillic1251, CodePage::Western1252, CodePage::Hebrew1255})
+    if (anyControl(HebrewDisplayText(text, DeviceSettings{kLanguageHebrew, device}))) return true;
+  return false;
+}
+
 }  // namespace orva

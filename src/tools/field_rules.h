@@ -33,6 +33,14 @@ inline CodePage codePageOf(FieldScript script) {
 // saying what happens and what to write instead.
 std::optional<std::string> displayProblem(FieldScript script, char16_t ch);
 
+// Whether a character reaches the screen as a control character (C0, DEL or
+// C1), which a terminal would act on rather than show.
+inline bool isControlCharacter(char16_t ch) { return ch < 0x20 || (ch >= 0x7F && ch <= 0x9F); }
+
+// Whether the byte `byte`, written raw into a shown field, is shown as a
+// control character (on any device code page, for Hebrew).
+bool showsAsControl(FieldScript script, uint8_t byte);
+
 inline constexpr char16_t kHebrewMarker = u'\u05BE';  // maqaf
 inline constexpr char16_t kRussianMarker = u'|';
 

@@ -5,10 +5,27 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
 namespace orva {
+
+namespace {
+
+// A line cut at its byte limit may end inside a UTF-8 character; the bytes
+// of that character are dropped, so a valid line stays valid text.
+void dropCutCharacter(std::string& line) {
+  size_t lead = line.size();
+  // At most three continuation bytes (10xxxxxx) precede the cut.
+  while (lead > 0 && line.size() - lead < 4 && (static_cast<uint8_t>(line[lead - 1]) & 0xC0) == 0x80) --lead;
+  if (lead == 0) return;
+  const auto first = static_cast<uint8_t>(line[lead - 1]);
+  const size_t length = first >= 0xF0 ? 4 : first >= 0xE0 ? 3 : first >= 0xC0 ? 2 : 1;
+  if (length > line.size() - (lead - 1)) line.resize(lead - 1);
+}
+
+}  // namespace
 
 void StdinLines::flush() {
   if (!output_.empty()) std::fwrite(output_.data(), 1, output_.size(), stdout);
@@ -19,8 +36,11 @@ void StdinLines::flush() {
 bool StdinLines::next(std::string& line) {
   line.clear();
   if (output_.size() > (1u << 16)) flush();
+  bool cut = false;
   auto keep = [&](const char* start, size_t length) {
-    line.append(start, std::min(length, kLongestLine - line.size()));
+    const size_t room = kLongestLine - line.size();
+    if (length > room) cut = true;
+    line.append(start, std::min(length, room));
   };
   for (;;) {
     const char* start = buffer_.data() + begin_;
@@ -44,6 +64,7 @@ bool StdinLines::next(std::string& line) {
     if (got <= 0) ended_ = true;
     else end_ = static_cast<size_t>(got);
   }
+  if (cut) dropCutCharacter(line);
   if (!line.empty() && line.back() == '\r') line.pop_back();
   return true;
 }

@@ -2,6 +2,7 @@
 // checks dictionary files and runs the program's lookups on them.
 #include <cstring>
 #include <iostream>
+#include <new>
 #include <string_view>
 
 #include "tools/command_line.h"
@@ -101,6 +102,10 @@ int main(int argc, char** argv) {
     throw UsageError{"unknown command \"" + std::string(command) + "\"; see orvadict --help"};
   } catch (const UsageError& error) {
     std::cerr << "orvadict: " << error.message << "\n";
+    return kExitError;
+  } catch (const std::bad_alloc&) {
+    // Whatever a command was writing has been removed on the way out.
+    std::cerr << "orvadict: out of memory\n";
     return kExitError;
   }
 }

@@ -236,6 +236,11 @@ class Parser {
     for (const Piece& piece : *pieces) {
       if (piece.raw) {
         if (piece.byte == 0) return problem("a text cannot hold the byte 0");
+        // A shown text reaches terminals too, where a control character
+        // would act (clear the screen, retitle the window, write the
+        // clipboard) instead of being shown.
+        if (rule.shown && showsAsControl(rule.script, piece.byte))
+          return problem(std::string(rule.keyword) + ": a shown text cannot hold a control character");
         bytes.push_back(static_cast<char>(piece.byte));
         continue;
       }
@@ -244,8 +249,9 @@ class Parser {
       // it early and shift every field after it.
       if (ch == 0) return problem(std::string(rule.keyword) + ": a text cannot hold the character U+0000");
       if (rule.shown) {
+        if (isControlCharacter(ch))
+          return problem(std::string(rule.keyword) + ": a shown text cannot hold a control character");
         if (const auto issue = displayProblem(rule.script, ch)) return problem(std::string(rule.keyword) + ": " + *issue);
-        if (ch < 0x20) return problem(std::string(rule.keyword) + ": control character; use an escape");
         if (rule.script == FieldScript::Hebrew && ch == u'|')
           return problem(std::string(rule.keyword) +
                          ": \"|\" in Hebrew text shows as \"]\" where the language is not Hebrew; "

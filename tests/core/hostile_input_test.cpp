@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -277,6 +278,56 @@ TEST_F(InterruptedBuild, AnInterruptDuringTheWriteLeavesNoTemporaryFile) {
   EXPECT_EQ(filesIn(dir_.path()), 2u);
   const auto now = test::readBytes(target());
   EXPECT_TRUE(now == old_ || now == fresh) << "a dictionary of " << now.size() << " bytes";
+}
+
+// A source that is not a regular file, or that fails to read part-way,
+// must not build a dictionary of what little was read over a good one.
+TEST_F(InterruptedBuild, ASourceThatIsNoRegularFileOrFailsToReadBuildsNothing) {
+  fs::create_directory(dir_.file("folder"));
+  ASSERT_EQ(mkfifo(dir_.file("pipe").c_str(), 0600), 0);
+  // /proc/self/mem is a regular file whose first page cannot be read.
+  const std::vector<std::string> sources = {dir_.file("folder"), dir_.file("pipe"), "/proc/self/mem",
+                                            dir_.file("missing.src")};
+  for (const std::string& source : sources) {
+    try {
+      runBuild({"--direction", "he-ru", dir_.file("good.src"), source, "-o", target()});
+      ADD_FAILURE() << source << " was read as a source";
+    } catch (const UsageError& error) {
+      EXPECT_NE(error.message.find(source), std::string::npos) << error.message;
+    }
+    EXPECT_EQ(test::readBytes(target()), old_) << source;
+  }
+  EXPECT_EQ(filesIn(dir_.path()), 4u);  // the dictionary, the source, the folder, the pipe
+}
+
+// SIGKILL cannot be held back. The bytes are written into a file without a
+// name, which a killed build takes with it; at most the finished file can
+// be left under its one temporary name, and the next build removes it.
+TEST_F(InterruptedBuild, AKilledBuildLeavesNothingThatAccumulates) {
+  const std::vector<uint8_t> fresh(16u << 20, 5);
+  for (int delayMs : {0, 3, 10, 30, 60}) {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      std::string error;
+      for (;;)
+        if (!writeFileAtomically(target(), fresh, error)) _exit(1);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+    kill(child, SIGKILL);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the writer failed";
+    EXPECT_LE(filesIn(dir_.path()), 3u);  // at most the one temporary name
+    std::string error;
+    ASSERT_TRUE(writeFileAtomically(target(), old_, error)) << error;
+    expectUntouched();
+  }
+  // A file left under the temporary name is replaced by the next build.
+  test::writeBytes(temporaryPathFor(target()), fresh);
+  std::string error;
+  ASSERT_TRUE(writeFileAtomically(target(), old_, error)) << error;
+  expectUntouched();
 }
 
 }  // namespace

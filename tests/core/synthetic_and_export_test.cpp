@@ -3,6 +3,7 @@
 // program must be able to read.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <set>
@@ -132,6 +133,35 @@ TEST(StarDictExport, WritesAConsistentIndexOverTheArticles) {
   }
   EXPECT_EQ(words, 400u);
   EXPECT_EQ(covered, dict.size());
+}
+
+size_t filesIn(const std::string& dir) {
+  return static_cast<size_t>(
+      std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()));
+}
+
+// A damaged file is refused before anything is written: a header claiming
+// more entries than the file holds, and list rows that lead to one record
+// again and again (which would repeat its article, related forms and all,
+// into an output thousands of times the file's size).
+TEST(StarDictExport, RefusesAFileThatClaimsMoreThanItHolds) {
+  test::RawDictionary claiming = test::threeHebrewEntries();
+  claiming.entryCount = 0xFFFFFFFF;
+  test::RawDictionary repeating = test::threeHebrewEntries();
+  repeating.listIndex.clear();
+  for (int i = 0; i < 3; ++i) test::addListEntry(repeating.listIndex, 0);
+  repeating.entryTablesSize = 16 * 3;
+  for (const test::RawDictionary& damaged : {claiming, repeating}) {
+    test::TempDir dir;
+    test::writeBytes(dir.file("hebrus.dic"), damaged.bytes());
+    DictionaryFile file;
+    ASSERT_TRUE(file.open(dir.file("hebrus.dic")));
+    StarDictSummary summary;
+    std::string error;
+    EXPECT_FALSE(exportStarDict(file, Direction::HebrewRussian, dir.path(), "hebrus", summary, error));
+    EXPECT_NE(error.find("damaged"), std::string::npos) << error;
+    EXPECT_EQ(filesIn(dir.path()), 1u);  // nothing written, nothing left behind
+  }
 }
 
 }  // namespace

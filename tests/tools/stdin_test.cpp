@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "support/test_files.h"
+#include "text/utf.h"
 #include "tools/line_input.h"
 
 namespace orva {
@@ -104,6 +105,46 @@ TEST(StdinLines, AnEndlessLineIsCutAndTheNextLineStillArrives) {
   }
   writer.join();
   close(fds[0]);
+}
+
+// Reads every line `input` holds through StdinLines.
+std::vector<std::string> linesOf(const std::string& input) {
+  int fds[2];
+  EXPECT_EQ(pipe(fds), 0);
+  std::thread writer([fd = fds[1], &input] {
+    (void)!write(fd, input.data(), input.size());
+    close(fd);
+  });
+  std::vector<std::string> lines;
+  std::string answers, line;
+  {
+    StdinLines reader(answers, fds[0]);
+    while (reader.next(line)) lines.push_back(line);
+  }
+  writer.join();
+  close(fds[0]);
+  return lines;
+}
+
+TEST(StdinLines, ALongLineIsCutAtACharacterBoundary) {
+  // Characters of two, three and four bytes, shifted so that the cut falls
+  // on every byte of one: what is kept is whole characters only.
+  for (const std::string& character : std::vector<std::string>{"я", "ש", "€", "\U0001F600"}) {
+    for (size_t shift = 0; shift < 4; ++shift) {
+      std::string text(shift, 'x');
+      while (text.size() < StdinLines::kLongestLine + 8) text += character;
+      const std::vector<std::string> lines = linesOf(text + "\nnext\n");
+      ASSERT_EQ(lines.size(), 2u);
+      const std::string& cut = lines[0];
+      EXPECT_GT(cut.size(), StdinLines::kLongestLine - character.size()) << character << shift;
+      EXPECT_LE(cut.size(), StdinLines::kLongestLine);
+      EXPECT_EQ(text.compare(0, cut.size(), cut), 0);
+      EXPECT_TRUE(utf8ToUtf16(cut).has_value()) << character << shift;
+      EXPECT_EQ(lines[1], "next");
+    }
+  }
+  // A line within the limit keeps its bytes, invalid ones included.
+  EXPECT_EQ(linesOf("abc\xD0\n"), std::vector<std::string>{"abc\xD0"});
 }
 
 }  // namespace
