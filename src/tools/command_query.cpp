@@ -1,5 +1,6 @@
 // orvadict find / list: the lookup and the headword list of the window, on
 // the command line.
+#include <algorithm>
 #include <iostream>
 
 #include "store/list_index.h"
@@ -99,7 +100,7 @@ int runList(const CommandArgs& raw) {
     }
   }
   std::cout << out;
-  if (end > held) {
+  if (std::min(end, total) > held) {
     std::cout.flush();
     std::cerr << "orvadict: the file is damaged: its list index ends after " << held << " of the " << total
               << " entries its header claims\n";

@@ -1,16 +1,32 @@
 // The dictionary checker.
 #include "tools/dictionary_checker.h"
 
+#include <array>
 #include <map>
 #include <string_view>
 
 #include "store/record_reader.h"
 #include "store/table_search.h"
 #include "tools/dictionary_builder.h"
+#include "tools/field_rules.h"
 
 namespace orva {
 
 namespace {
+
+// Which bytes of a shown field of `script` are shown as control characters,
+// worked out once per script.
+bool controlByte(FieldScript script, uint8_t byte) {
+  static const auto table = [] {
+    std::array<std::array<bool, 256>, 2> t{};
+    for (int b = 0; b < 256; ++b) {
+      t[0][b] = showsAsControl(FieldScript::Russian, static_cast<uint8_t>(b));
+      t[1][b] = showsAsControl(FieldScript::Hebrew, static_cast<uint8_t>(b));
+    }
+    return t;
+  }();
+  return table[script == FieldScript::Hebrew][byte];
+}
 
 class Checker {
  public:
@@ -112,6 +128,17 @@ class Checker {
       if (view.listOrdinal != i)
         report("list entry " + std::to_string(i) + " leads to a record whose list number is " +
                std::to_string(view.listOrdinal));
+      for (int f = 0; f < kTextFieldCount; ++f) {
+        const FieldRule rule = fieldRule(direction_, f);
+        if (!rule.shown) continue;
+        for (char c : view.field(f)) {
+          if (controlByte(rule.script, static_cast<uint8_t>(c))) {
+            report("list entry " + std::to_string(i) + ": its " + std::string(rule.keyword) +
+                   " text holds a control character");
+            break;
+          }
+        }
+      }
       if (i > 0 && pos <= previous)
         report("list entry " + std::to_string(i) + " is not after list entry " + std::to_string(i - 1) +
                " in the record area");

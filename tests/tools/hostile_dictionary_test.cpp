@@ -100,7 +100,12 @@ TEST(HostileDictionary, ControlCharactersInRecordsAreShownNotSent) {
   EXPECT_EQ(page.out, html.out);
   EXPECT_FALSE(holdsControl(page.out, "\r\n")) << page.out;
   EXPECT_EQ(page.out.find("\r\n<html>"), std::string::npos);
-  // The dump still writes every byte back as it was.
+  // check reports it; the dump still writes every byte back as it was.
+  const Outcome checked = orvadict("check " + dir.file("hebrus.dic"));
+  EXPECT_EQ(checked.status, 1);
+  EXPECT_NE(checked.out.find("list entry 0: its headword text holds a control character"), std::string::npos)
+      << checked.out;
+  EXPECT_FALSE(holdsControl(checked.out, "\n"));
   EXPECT_NE(orvadict("dump " + dir.file("hebrus.dic")).out.find("\\x1B[2J\\x1B]0;title\\x07"), std::string::npos);
 }
 
