@@ -56,8 +56,12 @@ bool starDictLess(std::string_view a, std::string_view b) {
                                       [](char x, char y) { return static_cast<uint8_t>(x) < static_cast<uint8_t>(y); });
 }
 
+uint64_t starDictOutputLimit(uint64_t fileSize) {
+  return std::max<uint64_t>(kMinOutputLimit, fileSize * kOutputPerInputByte);
+}
+
 bool exportStarDict(DictionaryFile& file, Direction direction, const std::string& dir, const std::string& name,
-                    StarDictSummary& summary, std::string& error) {
+                    StarDictSummary& summary, std::string& error, uint64_t outputLimit) {
   summary = {};
   const std::string base = dir + "/" + name;
   // Hebrew in logical order, as a terminal or another program expects it.
@@ -91,7 +95,7 @@ bool exportStarDict(DictionaryFile& file, Direction direction, const std::string
     return false;
   }
   positions = {};
-  const uint64_t outputLimit = std::max<uint64_t>(kMinOutputLimit, file.handle.size() * kOutputPerInputByte);
+  if (outputLimit == 0) outputLimit = starDictOutputLimit(file.handle.size());
 
   const std::string dictTemp = base + ".dict.tmp";
   std::FILE* dict = std::fopen(dictTemp.c_str(), "wb");
@@ -135,8 +139,7 @@ bool exportStarDict(DictionaryFile& file, Direction direction, const std::string
     const std::string text = articleAsText(showControlCharacters(view.page(), KeptLineEnds::CrLf), false);
     if (offset + text.size() > UINT32_MAX) return fail("the articles do not fit the format's 4 GiB");
     if (offset + text.size() > outputLimit)
-      return fail("the file is damaged: its articles would be over " + std::to_string(kOutputPerInputByte) +
-                  " times its size");
+      return fail("the file is damaged: its articles would be over " + std::to_string(outputLimit) + " bytes");
     if (std::fwrite(text.data(), 1, text.size(), dict) != text.size()) return fail("cannot write " + dictTemp);
     words.push_back({std::move(word), static_cast<uint32_t>(offset), static_cast<uint32_t>(text.size())});
     offset += text.size();

@@ -164,5 +164,21 @@ TEST(StarDictExport, RefusesAFileThatClaimsMoreThanItHolds) {
   }
 }
 
+// Articles growing past the bound (64 times the file, at least 64 MiB)
+// stop the export, and the part written is removed.
+TEST(StarDictExport, StopsAtItsOutputBoundAndLeavesNothing) {
+  EXPECT_EQ(starDictOutputLimit(1000), uint64_t{64} << 20);
+  EXPECT_EQ(starDictOutputLimit(uint64_t{10} << 20), uint64_t{640} << 20);
+  test::TempDir dir;
+  DictionaryFile file;
+  test::buildAndOpen(Direction::HebrewRussian, generateSource(Direction::HebrewRussian, 400, 2),
+                     dir.file("hebrus.dic"), file);
+  StarDictSummary summary;
+  std::string error;
+  EXPECT_FALSE(exportStarDict(file, Direction::HebrewRussian, dir.path(), "hebrus", summary, error, 4096));
+  EXPECT_NE(error.find("over 4096 bytes"), std::string::npos) << error;
+  EXPECT_EQ(filesIn(dir.path()), 1u);
+}
+
 }  // namespace
 }  // namespace orva
