@@ -2,7 +2,9 @@
 // the device; the rest is the file. Everything the program does with a file
 // it was given runs over it: opening, the check, lookups, a page of the
 // headword list, the articles of several entries in both directions (with
-// the related forms of their groups) and the dump.
+// the related forms of their groups) and the dump. Lookups answer only with
+// rows they read, and no control character of the file reaches orvadict's
+// text.
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -16,6 +18,7 @@
 #include "tools/article_text.h"
 #include "tools/dictionary_checker.h"
 #include "tools/dictionary_dump.h"
+#include "tools/visible_controls.h"
 #include "ui/headword_list.h"
 
 namespace orva::fuzz {
@@ -78,7 +81,24 @@ class Owner : public ListOwner {
 void lookUp(std::u16string_view typed, DictionaryFile& file, Direction direction, const DeviceSettings& device) {
   const TypedQuery query = makeTypedQuery(typed, direction, device);
   const auto found = findTypedPrefix(query.view(), file, direction, device);
-  if (found) readListRecordPos(file, *found);
+  if (!found) return;
+  // Whatever the file holds, an answer is a row whose record was read and
+  // names that row: never entry 0 or another entry in place of a failure.
+  const auto pos = readListRecordPos(file, *found);
+  RecordBuffer buffer{};
+  EntryRecord record{};
+  if (!pos || !readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, record))
+    fail("the lookup answered with a row whose record cannot be read");
+  if (record.listOrdinal != *found) fail("the lookup answered with a row that shows another record");
+}
+
+// What orvadict prints of a page holds no control character but its own
+// line feeds.
+void expectHarmlessText(std::u16string_view page) {
+  for (char c : articleAsText(showControlCharacters(page, KeptLineEnds::CrLf), false)) {
+    const auto b = static_cast<unsigned char>(c);
+    if ((b < 0x20 && c != '\n') || b == 0x7F) fail("a control character of the file reaches the terminal");
+  }
 }
 
 void fillListPage(DictionaryFile& file, Direction direction, const DeviceSettings& device) {
@@ -113,6 +133,7 @@ void showArticles(DictionaryFile& file, const DeviceSettings& device) {
       ShowArticlePage(record, d, device, file, view);
       if (view.completedPages() != 1) fail("an article page was not completed exactly once");
       articleAsText(view.page(), true);
+      expectHarmlessText(view.page());
     }
   }
 }
@@ -131,6 +152,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!memory.load(data + 1, size - 1, file)) return 0;
 
   checkDictionary(file, direction, 20);
+  const uint32_t held = heldListEntries(file);
+  if (held > file.entryCount() ||
+      (held > 0 && file.header.listIndexOffset() + uint64_t{held} * kListEntrySize > file.handle.size()))
+    fail("the list entries held run past the file");
 
   static const std::u16string_view kHebrew[] = {u"א", u"של", u"שלום", u"ת", u"'", u"בית ספר גדול מאוד"};
   static const std::u16string_view kRussian[] = {u"а", u"при", u"Привет", u"я", u"ё", u"здравствуйте, друзья"};
