@@ -19,23 +19,27 @@ using Analysis = HebrewFormAnalysis;
 
 // How likely a learner met the form in this reading, roughly: forms of
 // everyday text weigh most, imperatives and object suffixes least. A verb
-// form marked for person, or an infinitive, is seldom anything else; a
-// present participle is as often a noun.
-double weightOf(const Analysis& a) {
+// form marked for person, or an infinitive after its lamed, is seldom
+// anything else; a present participle is as often a noun. A past or future
+// whose lemma has vav for its second letter is a passive (pual, hofal) of a
+// common active form, and rare.
+double weightOf(const Analysis& a, std::u16string_view prefix, std::u16string_view lemma) {
   if (a.properName) return 2;
   switch (a.partOfSpeech) {
     case Analysis::PartOfSpeech::Verb:
       if (a.tense == Analysis::Tense::Imperative) return 3;
-      if (a.hasSuffix) return a.tense == Analysis::Tense::Infinitive ? 6 : 3;
-      if (a.tense == Analysis::Tense::Past || a.tense == Analysis::Tense::Future ||
-          a.tense == Analysis::Tense::Infinitive) {
-        return 12;
+      if (a.tense == Analysis::Tense::Infinitive) {
+        if (a.hasSuffix) return 6;
+        return prefix.ends_with(u'ל') ? 12 : 4;
+      }
+      if (a.hasSuffix) return 3;
+      if (a.tense == Analysis::Tense::Past || a.tense == Analysis::Tense::Future) {
+        return lemma.size() > 2 && lemma[1] == u'ו' ? 4 : 12;
       }
       return 10;
     case Analysis::PartOfSpeech::Noun:
     case Analysis::PartOfSpeech::Adjective:
-      if (a.hasSuffix) return 6;
-      if (a.construct) return 7;
+      if (a.hasSuffix || a.construct) return 7;
       return 10;
     default:
       return 10;
@@ -43,7 +47,7 @@ double weightOf(const Analysis& a) {
 }
 
 // A reading with more particles split off is the less likely one.
-double prefixFactor(size_t prefixLetters) { return 1.0 / (1.0 + 0.5 * static_cast<double>(prefixLetters)); }
+double prefixFactor(size_t prefixLetters) { return 1.0 / (1.0 + 0.75 * static_cast<double>(prefixLetters)); }
 
 // "ו + ב + בית": each particle, then the base word.
 std::u16string splitNote(std::u16string_view prefix, std::u16string_view baseWord) {
@@ -144,7 +148,7 @@ class HebrewAnalyzer final : public WordAnalyzer {
       // hspell's data: the base word is their dictionary form.
       const bool uninflected = analysis.properName || analysis.partOfSpeech == Analysis::PartOfSpeech::Other;
       const std::u16string lemma = uninflected ? baseWord : fromHspellSpelling(reading.lemma);
-      const double weight = weightOf(analysis);
+      const double weight = weightOf(analysis, prefix, lemma);
       const std::u16string relation =
           joinNotes(prefix.empty() ? std::u16string() : splitNote(prefix, baseWord), russianNoteOf(analysis));
       candidates.add(lemma, relation, weight * prefixFactor(prefix.size()), weight);
@@ -162,18 +166,47 @@ class HebrewAnalyzer final : public WordAnalyzer {
       for (const std::u16string& lemma : split.lemmas) best = std::max(best, candidates.scoreOf(lemma));
       candidates.add(split.baseWord, splitNote(split.prefix, split.baseWord), best * 0.999, 0);
     }
+    // Last, the word with fewer of those particles split off ("שליד" is
+    // "ש + ליד" before hspell's "ש + ל + יד").
+    for (const Split& split : splits) {
+      for (size_t n = 1; n < split.prefix.size(); ++n) {
+        const std::u16string rest = word.substr(n);
+        if (candidates.scoreOf(rest) == 0) candidates.add(rest, splitNote(word.substr(0, n), rest), 0.001, 0);
+      }
+    }
     return candidates.ranked(word);
   }
 
  private:
   // A word hspell does not know (a loanword, a name) may still be a known
-  // word behind particles: offer what remains after each possible prefix.
+  // word behind particles, or the plural of one: offer the word's singular,
+  // then what remains after each possible prefix, and its singular.
   static std::vector<LemmaCandidate> unknownWordCandidates(const std::u16string& word) {
     std::vector<LemmaCandidate> result;
+    for (const std::u16string& singular : singularsOf(word)) result.push_back({singular, u"мн. ч."});
     for (const PrefixSplit& split : prefixSplitsOf(word)) {
-      result.push_back({split.baseWord, splitNote(split.prefix, split.baseWord)});
+      const std::u16string note = splitNote(split.prefix, split.baseWord);
+      result.push_back({split.baseWord, note});
+      for (const std::u16string& singular : singularsOf(split.baseWord)) result.push_back({singular, note + u", мн. ч."});
     }
     return result;
+  }
+
+  // The singulars a regular plural ending points to: -ים dropped; -ות
+  // replaced by -ה, -ת or nothing.
+  static std::vector<std::u16string> singularsOf(std::u16string_view word) {
+    constexpr size_t kMinStemLetters = 2;
+    std::vector<std::u16string> singulars;
+    if (word.size() < kMinStemLetters + 2) return singulars;
+    const std::u16string stem(word.substr(0, word.size() - 2));
+    if (word.ends_with(u"ים")) {
+      singulars.push_back(withFinalShape(stem));
+    } else if (word.ends_with(u"ות")) {
+      singulars.push_back(stem + u"ה");
+      singulars.push_back(stem + u"ת");
+      singulars.push_back(withFinalShape(stem));
+    }
+    return singulars;
   }
 
   std::string dictionaryPath_;

@@ -89,6 +89,11 @@ std::optional<std::string> toHspellSpelling(std::u16string_view word) {
   return bytes;
 }
 
+std::u16string withFinalShape(std::u16string word) {
+  if (word.size() > 1 && finalShapeOf(word.back()) != 0) word.back() = finalShapeOf(word.back());
+  return word;
+}
+
 std::u16string fromHspellSpelling(std::string_view bytes) {
   std::u16string text;
   text.reserve(bytes.size());

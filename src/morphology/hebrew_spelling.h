@@ -21,6 +21,10 @@ inline constexpr size_t kMaxHebrewWordLetters = 32;
 // becomes the final one.
 std::optional<std::string> toHspellSpelling(std::u16string_view word);
 
+// `word` with its last letter in final shape where that letter has one
+// (a kaf, mem, nun, pe or tsadi left ending a word when a suffix is cut).
+std::u16string withFinalShape(std::u16string word);
+
 // hspell's ISO-8859-8 text as UTF-16; a byte outside the Hebrew letters and
 // ASCII becomes U+FFFD.
 std::u16string fromHspellSpelling(std::string_view bytes);

@@ -49,7 +49,8 @@ bool load(HspellState& s, const std::string& path) {
   s.tried = true;
   s.path = path;
   if (!dictionaryFilesPresent(path)) return false;
-  hspell_set_dictionary_path(path.c_str());
+  // hspell keeps the pointer, so it must be to the state's own copy.
+  hspell_set_dictionary_path(s.path.c_str());
   s.loaded = hspell_init(&s.dictionary, HSPELL_OPT_LINGUISTICS) == 0;
   return s.loaded;
 }
