@@ -4,6 +4,8 @@
 set -euo pipefail
 
 packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev fonts-dejavu-core hspell hunspell hunspell-ru dpkg-dev file)
+# hspell's static library reads its compressed dictionary through zlib.
+packages+=(zlib1g-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
