@@ -33,9 +33,11 @@ std::u16string_view trimmedWord(std::u16string_view text) {
   size_t begin = 0, end = text.size();
   while (begin < end && !isWordUnit(text[begin])) ++begin;
   while (end > begin && !isWordUnit(text[end - 1])) {
-    // A geresh or gershayim after a Hebrew letter belongs to the word (צ׳).
+    // A geresh after a Hebrew letter belongs to the word (צ׳); a gershayim
+    // stands before a word's last letter (דו״ח), so a double quote at the
+    // end closes a quotation.
     const char16_t ch = text[end - 1];
-    const bool quote = ch == u'\'' || ch == u'"' || ch == 0x05F3 || ch == 0x05F4;
+    const bool quote = ch == u'\'' || ch == 0x05F3;
     if (quote && end - 1 > begin && text[end - 2] >= 0x05D0 && text[end - 2] <= 0x05EA) break;
     --end;
   }
