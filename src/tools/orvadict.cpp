@@ -18,7 +18,7 @@ constexpr std::string_view kUsage = R"(Usage: orvadict WORD [OPTIONS]
                          Russian-Hebrew, Hebrew: Hebrew-Russian). A word
                          that is no headword but a form of one (книги,
                          пишу) prints a first line naming the relation,
-                         e.g. "книги â книга (мн. ч.)", then that
+                         e.g. книги → книга (мн. ч.), then that
                          headword's article; failing that, the first
                          headword that begins with WORD. Not found: the
                          nearest headwords (at most 5) go to stderr
