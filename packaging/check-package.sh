@@ -53,6 +53,8 @@ done
 depends=$(field Depends)
 [[ $depends == *libc6* ]] || fail "Depends lacks libc6 (shlibdeps not run?): $depends"
 [[ $depends == *libstdc++6* ]] || fail "Depends lacks libstdc++6: $depends"
+[[ $depends == *hunspell-ru* ]] || fail "Depends lacks hunspell-ru: $depends"
+[[ $depends == *libhunspell* ]] || fail "Depends lacks libhunspell: $depends"
 if [ $window = yes ]; then
   [[ $depends == *libqt6widgets6* ]] || fail "Depends lacks libqt6widgets6: $depends"
 fi
@@ -65,6 +67,7 @@ expected=(
   ./usr/lib/orva/hebrus.dic
   ./usr/lib/orva/help.html
   ./usr/share/man/man1/orvadict.1
+  ./usr/share/doc/orva/copyright
 )
 if [ $window = yes ]; then
   expected+=(
@@ -96,6 +99,11 @@ for p in "${programs[@]}"; do
   [ -x "$root/usr/lib/orva/$p" ] || fail "usr/lib/orva/$p is not executable"
 done
 
+# --- licence ------------------------------------------------------------------
+copyright="$root/usr/share/doc/orva/copyright"
+grep -q '^License: GPL-3.0-or-later$' "$copyright" || fail "the copyright file names no GPL-3.0-or-later"
+grep -q '^License: CC-BY-SA-4.0$' "$copyright" || fail "the copyright file names no CC-BY-SA-4.0 for the data"
+
 # --- the unpacked programs run on the unpacked files --------------------------
 out=$("$root/usr/bin/orvadict" --version) || fail "orvadict --version failed"
 [ "$out" = "orvadict (ORVA Pocket) $version" ] || fail "orvadict --version says \"$out\""
@@ -106,6 +114,10 @@ out=$("$root/usr/bin/orvadict" --version) || fail "orvadict --version failed"
 first=$("$root/usr/bin/orvadict" list --direction ru-he --count 1 | cut -f2)
 [ -n "$first" ] || fail "orvadict list found no headword through usr/bin"
 "$root/usr/bin/orvadict" "$first" >/dev/null || fail "orvadict could not read the article of \"$first\""
+# An inflected form reaches its headword through the system's Russian
+# dictionary, which the package depends on.
+form=$("$root/usr/bin/orvadict" --color=never книги | sed -n 1p)
+[[ $form == "книги → книга"* ]] || fail "orvadict does not lead книги to книга: \"$form\""
 if [ $window = yes ]; then
   out=$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/orva" --version) || fail "orva --version failed"
   [ "$out" = "orva (ORVA Pocket) $version" ] || fail "orva --version says \"$out\""

@@ -5,9 +5,11 @@
 #include <iostream>
 
 #include "article/article_page.h"
+#include "morphology/lookup_hint_source.h"
 #include "store/list_index.h"
 #include "store/prefix_search.h"
 #include "text/typed_query.h"
+#include "morphology/word_shape.h"
 #include "text/utf.h"
 #include "tools/article_text.h"
 #include "tools/command_line.h"
@@ -95,20 +97,52 @@ namespace {
 
 // The article of `word` as `orvadict WORD` prints it, from the dictionary of
 // the word's script unless a direction is given; the files are opened the
-// first time they are needed. False, with the reason in `problem`, when the
-// word is not found or cannot be looked up.
+// first time they are needed. A headword that is the word answers first;
+// then the lemma the word is a form of (after a line naming the relation);
+// then the first headword that begins with the word. With `exact` only the
+// last is tried. When nothing answers, `problem` says so and names the
+// nearest headwords.
 enum class WordResult { Found, NotFound, Refused };
 
-WordResult readWord(const std::string& argument, const CommonOptions& options, const DeviceSettings& device, bool html,
-                    bool color, FileAccessMode access, DictionaryPair& files, std::string& out,
-                    std::string& problem) {
+struct ReadOptions {
+  const CommonOptions& common;
+  const DeviceSettings& device;
+  bool html = false;
+  bool color = false;
+  bool exact = false;
+  FileAccessMode access = kDefaultFileAccess;
+};
+
+// The analysers load their dictionaries only when a word is missed.
+class LazyHints {
+ public:
+  LazyHints(DictionaryPair& files, const DeviceSettings& device) : files_(files), device_(device) {}
+  LookupHint hintFor(Direction direction, std::u16string_view word) {
+    if (!source_) source_ = makeLookupHintSource(files_, device_);
+    return source_->hintFor(direction, word);
+  }
+
+ private:
+  DictionaryPair& files_;
+  const DeviceSettings& device_;
+  std::unique_ptr<LookupHintSource> source_;
+};
+
+std::string suggestionList(const std::vector<HintTarget>& suggestions) {
+  std::string list;
+  for (const HintTarget& s : suggestions) list += (list.empty() ? "" : ", ") + utf16ToUtf8(s.headword);
+  return list;
+}
+
+WordResult readWord(const std::string& argument, const ReadOptions& options, DictionaryPair& files, LazyHints& hints,
+                    std::string& out, std::string& problem) {
   const auto word = utf8ToUtf16(argument);
   if (!word || word->empty()) {
     problem = "give a non-empty UTF-8 text to look up";
     return WordResult::Refused;
   }
-  Direction direction = options.direction;
-  if (!options.directionGiven) {
+  Direction direction = options.common.direction;
+  if (!options.common.directionGiven) {
     const auto script = directionOfScript(*word);
     if (!script) {
       problem = "cannot tell the language of \"" + argument +
@@ -117,22 +151,49 @@ WordResult readWord(const std::string& argument, const CommonOptions& options, c
     }
     direction = *script;
   }
+  const DeviceSettings& device = options.device;
   DictionaryFile& file = files.file(direction);
   reopenIfChangedOrFail(file, direction);
-  if (!file.isOpen()) openOrFail(file, options.dir, direction, access);
+  if (!file.isOpen()) openOrFail(file, options.common.dir, direction, options.access);
   const TypedQuery query = makeTypedQuery(*word, direction, device);
   const auto found = findTypedPrefix(query.view(), file, direction, device);
   std::u16string page, headword;
   const bool read = found && articleOf(file, direction, device, *found, page, headword);
-  if (!read || folded(headword).rfind(folded(*word), 0) != 0) {
+  const bool begins = read && folded(headword).rfind(folded(*word), 0) == 0;
+  const bool same = begins && folded(headword) == folded(*word);
+
+  std::string relationLine;
+  if (!same && !options.exact) {
+    const LookupHint hint = hints.hintFor(direction, *word);
+    if (hint.kind == LookupHint::Kind::FormOf &&
+        articleOf(file, direction, device, hint.lemma.listOrdinal, page, headword)) {
+      // A word that only came with punctuation around it needs no line.
+      if (folded(std::u16string(trimmedWord(*word))) != folded(hint.lemma.headword)) {
+        relationLine = argument + " \xE2\x86\x92 " + utf16ToUtf8(hint.lemma.headword);
+        if (!hint.relation.empty()) relationLine += " (" + utf16ToUtf8(hint.relation) + ")";
+        relationLine += "\n";
+      }
+    } else if (!begins) {
+      problem = "\"" + argument + "\" not found";
+      if (!hint.suggestions.empty()) problem += "; nearest: " + suggestionList(hint.suggestions);
+      return WordResult::NotFound;
+    }
+  } else if (!begins) {
     problem = "\"" + argument + "\" not found";
     return WordResult::NotFound;
   }
   // Control characters a record may hold are shown, never sent as such:
   // they would act on the terminal, or forge the form feed that ends an
-  // answer of --stdin.
+  // answer of --stdin. The HTML stays the exact page; the relation then
+  // goes to stderr.
   const std::u16string shown = showControlCharacters(page, KeptLineEnds::CrLf);
-  out += html ? utf16ToUtf8(shown) : articleAsText(shown, color);
+  relationLine = showControlCharacters(relationLine, KeptLineEnds::CrLf);
+  if (options.html) {
+    std::cerr << relationLine;
+    out += utf16ToUtf8(shown);
+  } else {
+    out += relationLine + articleAsText(shown, options.color);
+  }
   return WordResult::Found;
 }
 
@@ -141,7 +202,7 @@ WordResult readWord(const std::string& argument, const CommonOptions& options, c
 int runRead(const CommandArgs& raw) {
   std::set<std::string> flags = kCommonValueFlags;
   flags.insert("--color");
-  const Arguments args(raw, flags, {"--html", "--stdin"});
+  const Arguments args(raw, flags, {"--html", "--stdin", "--exact"});
   const CommonOptions options = commonOptions(args);
   const bool eachLine = args.has("--stdin");
   if (eachLine ? !args.positional().empty() : args.positional().size() != 1)
@@ -157,10 +218,11 @@ int runRead(const CommandArgs& raw) {
   device.language = kLanguageHebrew;
 
   DictionaryPair files;
+  LazyHints hints(files, device);
+  ReadOptions read{options, device, html, useColor, args.has("--exact"), kOneQueryFileAccess};
   std::string out, problem;
   if (!eachLine) {
-    const WordResult result =
-        readWord(args.positional()[0], options, device, html, useColor, kOneQueryFileAccess, files, out, problem);
+    const WordResult result = readWord(args.positional()[0], read, files, hints, out, problem);
     if (result == WordResult::Refused) throw UsageError{problem};
     if (result == WordResult::NotFound) {
       std::cerr << "orvadict: " << problem << "\n";
@@ -173,9 +235,10 @@ int runRead(const CommandArgs& raw) {
   // with a line holding only a form feed.
   bool all = true;
   std::string line;
+  read.access = kDefaultFileAccess;
   StdinLines input(out);
   while (input.next(line)) {
-    if (readWord(line, options, device, html, useColor, kDefaultFileAccess, files, out, problem) != WordResult::Found) {
+    if (readWord(line, read, files, hints, out, problem) != WordResult::Found) {
       all = false;
       std::cerr << "orvadict: " << problem << "\n";
     }

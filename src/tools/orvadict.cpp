@@ -16,8 +16,17 @@ constexpr std::string_view kUsage = R"(Usage: orvadict WORD [OPTIONS]
 
   WORD                   look WORD up and print its article as text; the
                          direction follows the word's script (Cyrillic:
-                         Russian-Hebrew, Hebrew: Hebrew-Russian)
-      --html             print the article's HTML instead
+                         Russian-Hebrew, Hebrew: Hebrew-Russian). A word
+                         that is no headword but a form of one (книги,
+                         пишу) prints a first line naming the relation,
+                         e.g. книги → книга (мн. ч.), then that
+                         headword's article; failing that, the first
+                         headword that begins with WORD. Not found: the
+                         nearest headwords (at most 5) go to stderr
+      --exact            only the first headword that begins with WORD,
+                         without analysing the word
+      --html             print the article's HTML instead (a relation
+                         line then goes to stderr)
   --stdin [OPTIONS]      look up every line of standard input as WORD;
                          each answer ends with a line holding only a form
                          feed (an empty answer: not found)
