@@ -26,6 +26,11 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(orva::applicationIcon());
   orva::DesktopServices services;
   orva::MainWindow window(services);
+  // What the hint line says when no headword begins with the typed text: a
+  // word's lemma, or the nearest headwords. Without a source the line stays
+  // hidden; hand the window its source here, before start().
+  orva::LookupHintSource* hintSource = nullptr;
+  window.dialog().setLookupHintSource(hintSource);
   // Twice the reference screen of 240 x 268, with the menu bar below it.
   window.resize(480, 536 + orva::MainWindow::kMenuBarHeight);
   window.start();

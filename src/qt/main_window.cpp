@@ -181,6 +181,7 @@ MainWindow::MainWindow(DesktopServices& services, QWidget* parent)
   setObjectName("mainWindow");
   wordBox_ = new QtWordBox(this);
   list_ = new QtListControl(this);
+  hintLine_ = new QtHintLine(this);
   toolBar_->setObjectName("menuBar");
   toolBar_->setMovable(false);
   toolBar_->setFloatable(false);
@@ -188,11 +189,12 @@ MainWindow::MainWindow(DesktopServices& services, QWidget* parent)
   timers_ = std::make_unique<QtTimers>(this, [this](uint32_t id) { dialog_->timer(id); });
   menuBar_ = std::make_unique<QtMenuBar>(toolBar_, [this](uint16_t id) { dialog_->command(0, id); });
   dialog_ = std::make_unique<MainDialog>(
-      WindowPlatform{*this, *wordBox_, *list_, *menuBar_, *timers_, keyboard_});
+      WindowPlatform{*this, *wordBox_, *list_, *menuBar_, *timers_, keyboard_, *hintLine_});
   wordBox_->connectTo(*dialog_, [this] {
     return dialog_->direction() == Direction::HebrewRussian && !dialog_->device().isHebrew();
   });
   list_->connectTo(dialog_->headwordList(), *dialog_);
+  hintLine_->connectTo([this](int link) { dialog_->followHint(link); });
   qApp->installEventFilter(this);
 }
 
@@ -226,6 +228,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (!key->text().isEmpty()) {
     uint32_t character = key->text().at(0).unicode();
     if (dialog_->filterKey(WM_CHAR, character)) return true;
+    // A character typed into the list goes to the word box, where the
+    // logic has given the focus and selected the text it replaces.
+    const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (watched == list_ && !shortcut && key->text().at(0).isPrint() &&
+        dialog_->redirectTypingToWordBox(static_cast<char16_t>(character))) {
+      QKeyEvent typed(QEvent::KeyPress, key->key(), key->modifiers(), key->text(), key->isAutoRepeat(),
+                      static_cast<quint16>(key->count()));
+      QCoreApplication::sendEvent(wordBox_->widget(), &typed);
+      return true;
+    }
   }
   if (key->key() == Qt::Key_F1) {
     dialog_->helpRequest();

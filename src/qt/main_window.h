@@ -14,6 +14,7 @@
 #include <string>
 
 #include "qt/article_viewer.h"
+#include "qt/hint_line.h"
 #include "qt/list_widget.h"
 #include "qt/word_box.h"
 #include "ui/main_dialog.h"
@@ -95,6 +96,7 @@ class MainWindow : public QDialog, private WindowFrame {
   MainDialog& dialog() { return *dialog_; }
   QtWordBox& wordBox() { return *wordBox_; }
   QtListControl& list() { return *list_; }
+  QtHintLine& hintLine() { return *hintLine_; }
   QtArticleView* articleView() { return view_.get(); }
   QToolBar* menuBarWidget() { return toolBar_; }
   QToolButton* directionButton(uint16_t command) const { return menuBar_->button(command); }
@@ -133,6 +135,7 @@ class MainWindow : public QDialog, private WindowFrame {
   DesktopServices& services_;
   QtWordBox* wordBox_;
   QtListControl* list_;
+  QtHintLine* hintLine_;
   QToolBar* toolBar_;
   std::unique_ptr<QtArticleView> view_;
   std::unique_ptr<QtTimers> timers_;

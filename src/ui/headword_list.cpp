@@ -53,10 +53,22 @@ void HeadwordList::Reset(uint32_t entryCount, uint32_t rowCount) {
     info.pos = -1;
   }
   control_.setScrollInfo(info);
-  if (entryCount > 0) scroll(ScrollRequest::LineUp);
+  if (entryCount > 0) step(ScrollRequest::LineUp);
+}
+
+int64_t HeadwordList::selectedEntry() const {
+  const int selected = control_.selection();
+  if (selected < 0) return -1;
+  return int64_t{std::max(0, control_.scrollInfo().pos)} + selected;
 }
 
 void HeadwordList::scroll(ScrollRequest request) {
+  const int64_t before = selectedEntry();
+  step(request);
+  if (before >= 0 && selectedEntry() != before && !owner_.closing()) owner_.listScrolledUnderSelection();
+}
+
+void HeadwordList::step(ScrollRequest request) {
   if (owner_.closing()) return;
   const ScrollInfo info = control_.scrollInfo();
   if (entryCount() == 0) return;  // nothing to scroll over, nothing to read
@@ -109,35 +121,42 @@ void HeadwordList::moveSelection(int row) {
 void HeadwordList::keyDown(uint32_t key) {
   const int rows = control_.rows();
   const int selected = control_.selection();
+  const int64_t before = selectedEntry();
   switch (key) {
-    case VK_PRIOR: scroll(ScrollRequest::PageUp); break;
-    case VK_NEXT: scroll(ScrollRequest::PageDown); break;
+    case VK_PRIOR: step(ScrollRequest::PageUp); break;
+    case VK_NEXT: step(ScrollRequest::PageDown); break;
     case VK_END:
-      scroll(ScrollRequest::Bottom);
+      step(ScrollRequest::Bottom);
       if (rows > 0) control_.setSelection(rows - 1);
       break;
     case VK_HOME:
-      scroll(ScrollRequest::Top);
+      step(ScrollRequest::Top);
       if (rows > 0) control_.setSelection(0);
       break;
     case VK_UP:
       if (selected == 0) {
-        scroll(ScrollRequest::LineUp);
+        step(ScrollRequest::LineUp);
       } else if (rows > 0) {
         // The list box's own handling: the selection moves and the owner
         // hears of it. With nothing selected, the first row is taken.
         moveSelection(selected < 0 ? 0 : selected - 1);
+        return;
       }
       break;
     case VK_DOWN:
       if (rows > 0 && selected == rows - 1) {
-        scroll(ScrollRequest::LineDown);
+        step(ScrollRequest::LineDown);
       } else if (rows > 0) {
         moveSelection(selected < 0 ? 0 : selected + 1);
+        return;
       }
       break;
-    default: break;  // consumed
+    default: return;  // consumed
   }
+  // The highlight keeps its row while the entries move under it: the
+  // article follows whenever the highlighted entry is another one.
+  const int64_t after = selectedEntry();
+  if (after >= 0 && after != before && !owner_.closing()) owner_.listSelectionChanged();
 }
 
 void HeadwordList::tap(int row) {

@@ -34,8 +34,11 @@ class ListOwner {
   virtual Direction currentDirection() const = 0;
   virtual const DeviceSettings& device() const = 0;
   virtual bool closing() const = 0;
-  // The user moved the selection (a tap, or Up or Down inside the page).
+  // The user moved the selection (a tap, or Up or Down inside the page), or
+  // a key scrolled another entry under the selected row.
   virtual void listSelectionChanged() = 0;
+  // The scroll bar or the wheel moved another entry under the selected row.
+  virtual void listScrolledUnderSelection() {}
 };
 
 // Item data of a row whose index entry could not be read: no record lies
@@ -55,10 +58,13 @@ class HeadwordList {
   // its row without notifying anybody.
   void ScrollToIndex(int32_t index);
 
-  // The scroll step: a request from the scroll bar or from the list itself.
+  // The scroll step for a request from the scroll bar or the wheel. When it
+  // moves another entry under the selected row the owner hears of it.
   void scroll(ScrollRequest request);
 
-  // A key pressed while the list has the focus. The list handles every key.
+  // A key pressed while the list has the focus. The list handles every key;
+  // a key that puts another entry under the selection tells the owner, so
+  // that the article follows the highlight.
   void keyDown(uint32_t key);
 
   // A tap on a row (the platform has given the list the focus first).
@@ -80,6 +86,10 @@ class HeadwordList {
 
  private:
   int64_t lastTop(const ScrollInfo& info) const;
+  // The scroll step itself, with nobody told.
+  void step(ScrollRequest request);
+  // The index entry under the selected row, or -1 when none is selected.
+  int64_t selectedEntry() const;
   // Writes `top` as the scroll position, refills the rows and repaints.
   void scrollTo(ScrollInfo info, int64_t top);
   void moveSelection(int row);

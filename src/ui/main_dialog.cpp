@@ -1,10 +1,14 @@
 // The main window's logic.
 #include "ui/main_dialog.h"
 
+#include <algorithm>
+
 #include "article/article_page.h"
 #include "store/prefix_search.h"
 #include "store/record_reader.h"
+#include "text/display_text.h"
 #include "text/typed_query.h"
+#include "ui/typed_script.h"
 
 namespace orva {
 
@@ -64,8 +68,24 @@ Rect MainDialog::viewerRect(Size client) {
 }
 
 void MainDialog::layOut(Size client) {
+  client_ = client;
   platform_.wordBox.move(wordBoxRect(client));
   platform_.list.move(listRect(client));
+  const Rect viewer = viewerRect(client);
+  platform_.hintLine.move({viewer.x, viewer.y, viewer.width, platform_.hintLine.lineHeight()});
+}
+
+void MainDialog::layOutViewer(Size client) {
+  if (view_ == nullptr) return;
+  Rect viewer = viewerRect(client);
+  // A shown hint line takes the top of the viewer's place; the page itself
+  // is not touched.
+  if (!hint_.pieces.empty()) {
+    const int line = std::min(platform_.hintLine.lineHeight(), std::max(0, viewer.height));
+    viewer.y += line;
+    viewer.height -= line;
+  }
+  platform_.frame.moveArticleView(viewer);
 }
 
 void MainDialog::initialise() {
@@ -98,7 +118,7 @@ void MainDialog::createMenuBar() {
 void MainDialog::resize(Size client) {
   if (!started_ || closing_ || destroyed_) return;
   layOut(client);
-  if (view_ != nullptr) platform_.frame.moveArticleView(viewerRect(client));
+  layOutViewer(client);
   list_.relayout();
 }
 
@@ -110,8 +130,13 @@ bool MainDialog::filterKey(uint32_t message, uint32_t& keyCode) {
   if (!started_ || destroyed_) return false;
   if (message != WM_KEYDOWN && message != WM_CHAR) return false;
   if (keyCode == VK_ESCAPE || keyCode == VK_RETURN || suppressNextChange_) {
+    // Enter goes to the lemma the hint line names; it still reaches nothing
+    // else.
+    const bool followLemma = keyCode == VK_RETURN && message == WM_KEYDOWN && !suppressNextChange_ &&
+                             hint_.kind == LookupHint::Kind::FormOf;
     suppressNextChange_ = false;
     keyCode = 0;
+    if (followLemma) followHint(0);
     return true;
   }
   return false;
@@ -128,15 +153,88 @@ void MainDialog::lookUpTypedText(std::u16string typed) {
   }
   const TypedQuery query = makeTypedQuery(typed, direction_, device_);
   const auto found = findTypedPrefix(query.view(), currentFile(), direction_, device_);
+  bool begins = false;
   if (found) {
     list_.ScrollToIndex(static_cast<int32_t>(*found));
     platform_.list.repaintNow();
     ShowArticle();
+    begins = selectedHeadwordBegins(typed);
   }
+  // The list stays on the nearest entry either way; the hint line says when
+  // no headword begins with the typed text.
+  HintLineContent content;
+  if (!begins && hintSource_ != nullptr) {
+    std::u16string logical = typed;
+    if (direction_ == Direction::HebrewRussian && !device_.isHebrew()) ToVisualOrder(logical);
+    content = composeHintLine(hintSource_->hintFor(direction_, logical), logical);
+  }
+  showHint(std::move(content));
   suppressNextChange_ = false;
 }
 
-void MainDialog::ShowArticle() {
+bool MainDialog::selectedHeadwordBegins(std::u16string_view typed) {
+  const int row = platform_.list.selection();
+  if (row < 0) return false;
+  DictionaryFile& file = currentFile();
+  RecordBuffer buffer{};
+  EntryRecord record{};
+  if (!readRecord(file.handle, file.recordBase, file.formatVersion, platform_.list.itemData(row), buffer, record))
+    return false;
+  // The headword goes through the same folding as typed text would, as if
+  // the user had typed what the word box shows for it. Hebrew quotes are
+  // passed over, as the search passes over them.
+  const bool hebrew = direction_ == Direction::HebrewRussian;
+  const auto folded = [hebrew](const TypedQuery& query) {
+    std::string bytes;
+    for (char c : query.view())
+      if (!hebrew || (c != '\'' && c != '"')) bytes.push_back(c);
+    return bytes;
+  };
+  const std::string headword = folded(makeTypedQuery(WordBoxText(record, direction_, device_), direction_, device_));
+  const std::string query = folded(makeTypedQuery(typed, direction_, device_));
+  return !query.empty() && headword.compare(0, query.size(), query) == 0;
+}
+
+void MainDialog::showHint(HintLineContent content) {
+  const bool wasShown = !hint_.pieces.empty();
+  hint_ = std::move(content);
+  const bool shown = !hint_.pieces.empty();
+  if (!wasShown && !shown) return;
+  platform_.hintLine.show(hint_.pieces);
+  if (wasShown != shown) layOutViewer(client_);
+}
+
+void MainDialog::followHint(int link) {
+  if (!started_ || destroyed_ || closing_) return;
+  if (link < 0 || static_cast<size_t>(link) >= hint_.targets.size()) return;
+  const HintTarget target = hint_.targets[static_cast<size_t>(link)];
+  if (target.listOrdinal >= list_.entryCount()) return;  // names no entry of this list
+  list_.ScrollToIndex(static_cast<int32_t>(target.listOrdinal));
+  platform_.list.repaintNow();
+  showSelectedArticle(true);
+  showHint({});
+}
+
+bool MainDialog::redirectTypingToWordBox(char16_t c) {
+  if (!started_ || destroyed_ || closing_) return false;
+  if (c < 0x20 || c == 0x7F) return false;
+  platform_.wordBox.setFocus();
+  // The character replaces the whole text now; a select-all still to come
+  // would take what was just typed.
+  platform_.timers.stop(kSelectAllTimer);
+  platform_.wordBox.selectAll();
+  return true;
+}
+
+void MainDialog::listScrolledUnderSelection() {
+  if (!closing_) platform_.timers.start(kScrollArticleTimer, kScrollArticleDelay);
+}
+
+void MainDialog::ShowArticle() { showSelectedArticle(!wordEditActive_); }
+
+void MainDialog::showSelectedArticle(bool writeBack) {
+  // Whatever shows the selected row's article makes a pending one redundant.
+  platform_.timers.stop(kScrollArticleTimer);
   platform_.list.repaintNow();
   const int row = platform_.list.selection();
   // With no selected row, or a record that cannot be read, there is nothing
@@ -147,9 +245,15 @@ void MainDialog::ShowArticle() {
   EntryRecord record{};
   if (!readRecord(file.handle, file.recordBase, file.formatVersion, platform_.list.itemData(row), buffer, record))
     return;
-  updatingWordBox_ = true;
-  if (!wordEditActive_) platform_.wordBox.setText(WordBoxText(record, direction_, device_));
-  updatingWordBox_ = false;
+  if (writeBack) {
+    updatingWordBox_ = true;
+    platform_.wordBox.setText(WordBoxText(record, direction_, device_));
+    // Selected, so that typing replaces the headword instead of adding to it.
+    platform_.wordBox.selectAll();
+    updatingWordBox_ = false;
+    // The word box no longer holds the word the hint was about.
+    showHint({});
+  }
   if (view_ != nullptr) ShowArticlePage(record, direction_, device_, pair_.hebrewRussian, *view_);
 }
 
@@ -173,6 +277,7 @@ void MainDialog::onOK() { onExit(); }
 
 void MainDialog::onClose() {
   closing_ = true;
+  showHint({});
   closeDictionaries(pair_);
   if (view_ != nullptr) {
     view_->endOfSource();
@@ -192,7 +297,7 @@ void MainDialog::onClose() {
 void MainDialog::onHebrewRussian() { switchDirection(Direction::HebrewRussian); }
 void MainDialog::onRussianHebrew() { switchDirection(Direction::RussianHebrew); }
 
-void MainDialog::switchDirection(Direction to) {
+void MainDialog::switchDirection(Direction to, bool keepTyping) {
   const bool hebrew = to == Direction::HebrewRussian;
   const uint16_t pressed = hebrew ? IDM_HEBREW_RUSSIAN : IDM_RUSSIAN_HEBREW;
   const uint16_t released = hebrew ? IDM_RUSSIAN_HEBREW : IDM_HEBREW_RUSSIAN;
@@ -201,13 +306,24 @@ void MainDialog::switchDirection(Direction to) {
   direction_ = to;
   platform_.list.resetContent();
   platform_.list.setLocale(hebrew ? kHebrewListLocale : kRussianListLocale);
-  platform_.wordBox.setText(u"");
+  if (!keepTyping) {
+    updatingWordBox_ = true;
+    platform_.wordBox.setText(u"");
+    updatingWordBox_ = false;
+  }
   platform_.wordBox.setRightAligned(hebrew);
   if (view_ != nullptr) view_->ShowPage(u"");
-  wordEditActive_ = false;
+  // A switch by the typed text's script happens while the user types.
+  if (!keepTyping) wordEditActive_ = false;
+  platform_.timers.stop(kScrollArticleTimer);
+  showHint({});
   pair_.file(to).reopenIfChanged();  // the list is reset over the file as it is now
   list_.Reset(pair_.file(to).entryCount(), 0);
-  platform_.timers.start(kFirstArticleTimer, kFirstArticleAfterSwitch);
+  if (keepTyping) {
+    platform_.timers.stop(kFirstArticleTimer);  // the typed text's lookup shows the article
+  } else {
+    platform_.timers.start(kFirstArticleTimer, kFirstArticleAfterSwitch);
+  }
 }
 
 void MainDialog::onWordEditSetFocus() {
@@ -223,8 +339,25 @@ void MainDialog::onWordEditChange() {
     return;
   }
   if (updatingWordBox_) return;
+  // A change the window did not make itself is the user working in the word
+  // box: from now on no lookup writes over the text, whatever the focus
+  // history (there is no on-screen keyboard to tell otherwise).
+  wordEditActive_ = true;
   std::u16string text = platform_.wordBox.text();
-  if (!text.empty()) lookUpTypedText(std::move(text));
+  if (text.empty()) {
+    showHint({});  // no typed word left to say anything about
+    return;
+  }
+  // What the user typed decides the article; a pending first article would
+  // replace it.
+  platform_.timers.stop(kFirstArticleTimer);
+  // Text of the other direction's script switches there, as its button
+  // would, and keeps the text.
+  if (const auto script = directionOfScript(text); script && *script != direction_) {
+    switchDirection(*script, true);
+    text = platform_.wordBox.text();  // as the new direction holds it
+  }
+  lookUpTypedText(std::move(text));
 }
 
 void MainDialog::onListSelChange() { ShowArticle(); }
@@ -247,6 +380,10 @@ void MainDialog::onTimer(uint32_t id) {
     case kSelectAllTimer:
       platform_.timers.stop(kSelectAllTimer);
       platform_.wordBox.selectAll();
+      break;
+    case kScrollArticleTimer:
+      platform_.timers.stop(kScrollArticleTimer);
+      ShowArticle();
       break;
     default: break;
   }

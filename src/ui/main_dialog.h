@@ -7,12 +7,15 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "article/article_view.h"
 #include "store/dictionary_pair.h"
 #include "store/direction.h"
 #include "text/device_settings.h"
 #include "ui/headword_list.h"
+#include "ui/hint_line.h"
+#include "ui/lookup_hint.h"
 #include "ui/platform.h"
 
 namespace orva {
@@ -76,6 +79,23 @@ class MainDialog : public CommandSink, public ListOwner, public MessageSink {
   const DeviceSettings& device() const override { return device_; }
   bool closing() const override { return closing_; }
   void listSelectionChanged() override { command(LBN_SELCHANGE, IDC_HEADWORD_LIST); }
+  // Scrolling shows the highlighted row's article once it pauses.
+  void listScrolledUnderSelection() override;
+
+  // Where the hint line asks why a typed word has no headword; null (the
+  // default) shows no hint. The source must outlive the window or be reset.
+  void setLookupHintSource(LookupHintSource* source) { hintSource_ = source; }
+  // Goes to the headword of the hint line's link `link`: the list moves
+  // there, its article is shown and the word box takes the headword.
+  void followHint(int link);
+  // What the hint line shows now, and where its links lead.
+  const HintLineContent& hint() const { return hint_; }
+
+  // A printable character typed while the list has the focus: the word box
+  // takes the focus with its text selected, so that the character, which
+  // the platform then delivers to the word box, replaces it. False when
+  // the character is not one to type.
+  bool redirectTypingToWordBox(char16_t c);
 
   // MessageSink: a message box owned by the window.
   void showMessage(std::u16string_view caption, std::u16string_view text) override;
@@ -108,7 +128,16 @@ class MainDialog : public CommandSink, public ListOwner, public MessageSink {
   void initialise();
   void createMenuBar();
   void layOut(Size client);
-  void switchDirection(Direction to);
+  // A direction command; `keepTyping` is the switch by the typed text's
+  // script, which keeps the text and leaves the lookup to the caller.
+  void switchDirection(Direction to, bool keepTyping = false);
+  // The article of the selected row; `writeBack` puts its headword into the
+  // word box.
+  void showSelectedArticle(bool writeBack);
+  // Whether the selected row's headword begins with the typed query.
+  bool selectedHeadwordBegins(std::u16string_view typed);
+  void showHint(HintLineContent content);
+  void layOutViewer(Size client);
 
   // Handlers of the table; they take no arguments, except the timer's.
   void onHelp();
@@ -138,6 +167,9 @@ class MainDialog : public CommandSink, public ListOwner, public MessageSink {
   bool closing_ = false;
   bool started_ = false;
   bool destroyed_ = false;
+  LookupHintSource* hintSource_ = nullptr;
+  HintLineContent hint_;
+  Size client_;
 };
 
 }  // namespace orva

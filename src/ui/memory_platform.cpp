@@ -131,6 +131,16 @@ bool MemoryMenuBar::isPressed(uint16_t command) const {
   return it != pressed_.end() && it->second;
 }
 
+// --- hint line ------------------------------------------------------------
+
+void MemoryHintLine::show(std::span<const HintPiece> pieces) { pieces_.assign(pieces.begin(), pieces.end()); }
+
+std::u16string MemoryHintLine::text() const {
+  std::u16string text;
+  for (const HintPiece& piece : pieces_) text += piece.text;
+  return text;
+}
+
 // --- frame ----------------------------------------------------------------
 
 ArticleView& MemoryFrame::createArticleView(const Rect& rect) {
@@ -167,7 +177,7 @@ MemoryPlatform::MemoryPlatform(MemoryOptions options)
     : frame_(*this, std::move(options)),
       wordBox_(*this),
       list_(*this),
-      dialog_(WindowPlatform{frame_, wordBox_, list_, menuBar_, timers_, keyboard_}) {}
+      dialog_(WindowPlatform{frame_, wordBox_, list_, menuBar_, timers_, keyboard_, hintLine_}) {}
 
 void MemoryPlatform::moveFocus(Focus to) {
   if (focus_ == to || !alive()) return;
@@ -184,6 +194,9 @@ void MemoryPlatform::deliver(uint32_t message, uint32_t code) {
     if (message == WM_CHAR && code != 0) wordBox_.character(static_cast<char16_t>(code));
   } else if (focus_ == Focus::List) {
     if (message == WM_KEYDOWN) dialog_.headwordList().keyDown(code);
+    // A character typed into the list goes to the word box.
+    if (message == WM_CHAR && code != 0 && dialog_.redirectTypingToWordBox(static_cast<char16_t>(code)))
+      wordBox_.character(static_cast<char16_t>(code));
   }
 }
 
@@ -227,6 +240,10 @@ void MemoryPlatform::tap(int row) {
   if (!alive()) return;
   list_.setFocus();
   dialog_.headwordList().tap(row);
+}
+
+void MemoryPlatform::clickHint(int link) {
+  if (alive() && link >= 0 && static_cast<size_t>(link) < dialog_.hint().targets.size()) dialog_.followHint(link);
 }
 
 void MemoryPlatform::scroll(ScrollRequest request, int32_t trackPos) {

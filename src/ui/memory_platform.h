@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "article/article_view.h"
+#include "ui/hint_line.h"
 #include "ui/main_dialog.h"
 #include "ui/platform.h"
 
@@ -176,6 +177,24 @@ class MemoryKeyboard : public OnScreenKeyboard {
   bool up_ = false;
 };
 
+// The hint line: what it shows, where, and how often it was shown.
+class MemoryHintLine : public HintLine {
+ public:
+  void show(std::span<const HintPiece> pieces) override;
+  void move(const Rect& rect) override { rect_ = rect; }
+  int lineHeight() const override { return kReferenceRowHeight + 2; }
+
+  bool visible() const { return !pieces_.empty(); }
+  const std::vector<HintPiece>& pieces() const { return pieces_; }
+  // The whole line as one text.
+  std::u16string text() const;
+  const Rect& rect() const { return rect_; }
+
+ private:
+  std::vector<HintPiece> pieces_;
+  Rect rect_;
+};
+
 struct MemoryMessage {
   std::u16string caption;
   std::u16string text;
@@ -250,6 +269,8 @@ class MemoryPlatform {
   void focusWordBox() { wordBox_.setFocus(); }
   void focusList() { list_.setFocus(); }
   void tap(int row);
+  // A click on the hint line's link `link`.
+  void clickHint(int link);
   void scroll(ScrollRequest request, int32_t trackPos = 0);
   void command(uint16_t id);
   void raiseKeyboard() { keyboard_.raise(); }
@@ -267,6 +288,7 @@ class MemoryPlatform {
   const MemoryList& list() const { return list_; }
   const MemoryMenuBar& menuBar() const { return menuBar_; }
   const MemoryKeyboard& keyboard() const { return keyboard_; }
+  const MemoryHintLine& hintLine() const { return hintLine_; }
   ManualTimers& timers() { return timers_; }
   const ManualTimers& timers() const { return timers_; }
   Focus focus() const { return focus_; }
@@ -287,6 +309,7 @@ class MemoryPlatform {
   MemoryMenuBar menuBar_;
   ManualTimers timers_;
   MemoryKeyboard keyboard_;
+  MemoryHintLine hintLine_;
   Focus focus_ = Focus::None;
   MainDialog dialog_;
 };

@@ -187,6 +187,8 @@ class WindowFrame {
   virtual void destroyAndExit(int exitCode) = 0;
 };
 
+class HintLine;  // ui/hint_line.h
+
 // Everything the main window needs of its platform.
 struct WindowPlatform {
   WindowFrame& frame;
@@ -195,6 +197,7 @@ struct WindowPlatform {
   MenuBar& menuBar;
   Timers& timers;
   OnScreenKeyboard& keyboard;
+  HintLine& hintLine;
 };
 
 }  // namespace orva

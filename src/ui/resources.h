@@ -31,7 +31,7 @@ inline constexpr uint16_t IDM_HEBREW_RUSSIAN = 32799;
 inline constexpr uint16_t IDM_RUSSIAN_HEBREW = 32800;
 inline constexpr uint16_t ID_HELP = 57670;
 
-// The three window timers and their periods.
+// The window timers and their periods.
 inline constexpr uint32_t kSelectAllTimer = 2780;
 inline constexpr uint32_t kFirstArticleTimer = 2796;
 inline constexpr uint32_t kKeyboardWatchTimer = 2799;
@@ -39,6 +39,10 @@ inline constexpr uint32_t kSelectAllPeriod = 10;
 inline constexpr uint32_t kFirstArticleAtStart = 2000;
 inline constexpr uint32_t kFirstArticleAfterSwitch = 100;
 inline constexpr uint32_t kKeyboardWatchPeriod = 200;
+// Shows the highlighted row's article once scrolling the list pauses, so
+// that a drag over the whole index renders no article per step.
+inline constexpr uint32_t kScrollArticleTimer = 2801;
+inline constexpr uint32_t kScrollArticleDelay = 150;
 
 // List locales sent with a direction change (the list keeps no use for them).
 inline constexpr uint32_t kHebrewListLocale = 0x040D040D;

@@ -80,19 +80,21 @@ TEST_F(HeadwordListTest, KeysScrollAndClampAtBothEnds) {
   ui().pressKey(VK_DOWN);  // now the last row: scrolls by one
   EXPECT_EQ(list().topIndex(), 1);
   EXPECT_EQ(list().selectedRow(), 7);
-  EXPECT_EQ(word(), kRussianWords[7]);  // the scroll itself showed no article
+  EXPECT_EQ(word(), kRussianWords[8]);  // the article follows the highlighted row
 }
 
-TEST_F(HeadwordListTest, LettersAndSidewaysKeysDoNothing) {
+TEST_F(HeadwordListTest, SidewaysKeysDoNothingAndLettersLeaveTheList) {
   ui().tap(3);
   const int before = paints();
-  ui().type(u"xд");
   ui().pressKey(VK_LEFT);
   ui().pressKey(VK_RIGHT);
   EXPECT_EQ(paints(), before);
   EXPECT_EQ(list().topIndex(), 0);
   EXPECT_EQ(list().selectedRow(), 3);
   EXPECT_EQ(word(), kRussianWords[3]);
+  ui().type(u"x");  // a letter is typed into the word box instead
+  EXPECT_EQ(ui().focus(), Focus::WordBox);
+  EXPECT_EQ(word(), "x");
 }
 
 TEST_F(HeadwordListTest, EveryScrollRequestMovesAsTheBarAsks) {

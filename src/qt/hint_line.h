@@ -1,0 +1,39 @@
+// The hint line on Qt: a one-line label between the list and the article
+// viewer. Links lead to headwords; a hint with a single headword (the lemma
+// of a form) follows it on a click anywhere on the line.
+#pragma once
+
+#include <QLabel>
+#include <functional>
+
+#include "ui/hint_line.h"
+
+namespace orva {
+
+class QtHintLine : public QLabel, public HintLine {
+  Q_OBJECT
+
+ public:
+  explicit QtHintLine(QWidget* parent);
+
+  // Where a followed link goes: the number of the hint's target.
+  void connectTo(std::function<void(int)> follow) { follow_ = std::move(follow); }
+
+  // HintLine
+  void show(std::span<const HintPiece> pieces) override;
+  void move(const Rect& rect) override { setGeometry(rect.x, rect.y, rect.width, rect.height); }
+  int lineHeight() const override;
+
+  // The links shown, in order, by the number of their target.
+  const std::vector<int>& links() const { return links_; }
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  std::function<void(int)> follow_;
+  std::vector<int> links_;
+  QString hovered_;
+};
+
+}  // namespace orva
