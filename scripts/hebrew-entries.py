@@ -241,14 +241,17 @@ def main():
             lemma, number_tags, construct = how[1], how[2], how[3]
             for kind, _, readings in found:
                 for l, tags in readings:
-                    if kind == "whole" and l == lemma and "ע" in tags and number_tags <= tags and ("סמיכות" in tags) == construct \
+                    if kind == "whole" and l == lemma and ("ע" in tags or "ת" in tags) and number_tags <= tags \
+                            and ("סמיכות" in tags) == construct \
                             and not any(t.startswith("כינוי") for t in tags):
                         ok = True
         elif how[0] == "adjective":
             lemma, tags_needed = how[1], how[2]
             for kind, _, readings in found:
                 for l, tags in readings:
-                    if kind == "whole" and l == lemma and tags_needed <= tags and "סמיכות" not in tags:
+                    # an adjective that is a participle is analysed as the
+                    # present tense of its verb
+                    if kind == "whole" and (l == lemma or "הווה" in tags) and tags_needed <= tags and "סמיכות" not in tags:
                         ok = True
         if not ok:
             failures.append(f"line {number}: {word} not confirmed as {how}")

@@ -11,11 +11,14 @@
 #  * Of the lemmas these analyses name, the one carried by the most frequent
 #    forms of the whole list wins (each form adds 1/rank to every lemma it
 #    may belong to), so רוצה goes to רצה and not to the rare verb רוצה; a
-#    lemma spelled as the form itself counts twice (תודה is not הודה).
+#    lemma spelled as the form itself counts twice unless it is a verb
+#    (תודה is not הודה, but הנשים is אישה).
 #  * Function words (hspell's class x: pronouns, prepositions, particles),
 #    proper names and forms hspell does not know (names written in Hebrew
 #    letters, interjections, broken words) are dropped, apart from the few
-#    real words listed in KNOWN_TO_US below.
+#    real words listed in KNOWN_TO_US below. NOT_WORDS lists forms that
+#    hspell reads as words but that the subtitles use as names, or as the
+#    credits of the subtitles themselves.
 #  * A lemma appears once, at the rank of its most frequent form.
 # Usage: scripts/hebrew-lemmas.py > data/frequency/hebrew-lemmas.txt
 import collections
@@ -120,6 +123,15 @@ KNOWN_TO_US = {
 }
 
 
+# Names written in Hebrew letters that hspell takes for words, pieces of
+# abbreviations split at their quote mark (ארה"ב, ד"ר), and the subtitle
+# credits (תורגם, סונכרן: "translated", "synchronised").
+NOT_WORDS = set("""
+פיטר דני טוני אריק מרטין דניס אוון סטן מגי אווה גבי רוני אשלי וולט ברברה בראון
+ארי ארה דר מג לס תורגם סונכרן וסונכרן ותורגם פול
+""".split())
+
+
 def analyse(words):
     """hspell -l over the words (it reads and writes ISO-8859-8): for each
     word, the lemmas and classes of the whole word and of the prefixed word."""
@@ -152,6 +164,8 @@ def main():
 
     candidates = {}
     for w in hebrew:
+        if w in NOT_WORDS:
+            continue
         if w in KNOWN_TO_US:
             candidates[w] = [KNOWN_TO_US[w]]
         elif len(w) > 1:
@@ -173,7 +187,7 @@ def main():
         options = candidates.get(w)
         if not options:
             continue
-        lemma, cls = max(options, key=lambda o: weight[o[0]] * (2 if o[0] == w else 1))
+        lemma, cls = max(options, key=lambda o: weight[o[0]] * (2 if o[0] == w and o[1] != "פ" else 1))
         if cls in ("x", "name") or lemma in seen:
             continue
         seen.add(lemma)
