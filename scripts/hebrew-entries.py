@@ -85,13 +85,22 @@ PATTERNS = {
     "nifal": "נ123 להי123 נ123תי נ123ת נ123ה נ123נו נ123תם נ123תן נ123ו א123 תי123 תי123י יי123 ני123 תי123ו"
              " יי123ו נ123 נ123ת נ123ים נ123ות הי123 הי123י הי123ו",
 }
+# hifil with he last: הרשה
+PATTERNS["hifil-lh"] = ("ה123 לה12ות ה12יתי ה12ית ה12תה ה12ינו ה12יתם ה12יתן ה12ו א123 ת123 ת12י י123 נ123 ת12ו י12ו"
+                        " מ123 מ123 מ12ים מ12ות ה123 ה12י ה12ו")
+# hifil of a root with yod first and he last: הודה
+PATTERNS["hifil-py-lh"] = ("הו23 להו2ות הו2יתי הו2ית הו2תה הו2ינו הו2יתם הו2יתן הו2ו או23 תו23 תו2י יו23 נו23 תו2ו"
+                           " יו2ו מו23 מו23 מו2ים מו2ות הו23 הו2י הו2ו")
+# polel and hitpolel, of hollow and doubled roots: שוחח, התמודד
+PATTERNS["polel"] = PATTERNS["piel"].replace("1י23", "1ו23").replace("123", "1ו23")
+PATTERNS["hitpolel"] = PATTERNS["hitpael"].replace("123", "1ו23")
 # nifal with a guttural or resh first: איעלם, אירגע
 PATTERNS["nifal-g"] = PATTERNS["nifal"].replace(" א123 ", " אי123 ")
 # a hollow root in hifil: הניח from נוח, הבין from בין
 PATTERNS["hifil-hollow"] = PATTERNS["hifil-2"].replace("2", "1")
 
 
-def fill(template, root, hitpael=False):
+def fill(template, root, hitpael=False, doubled=False):
     """The form and its display for a template whose digits are root letters."""
     letters = [PLAIN.get(c, c) for c in root]
     # A last root letter nun takes in the nun of the ending: האמנו, טענו.
@@ -102,10 +111,19 @@ def fill(template, root, hitpael=False):
     # ts and z becomes tet and dalet: השתמש, הצטער, הזדקן.
     if hitpael and "ת1" in template and letters[0] in "סשצז":
         template = template.replace("ת1", "1" + {"צ": "ט", "ז": "ד"}.get(letters[0], "ת"))
+    resolved = [letters[int(c) - 1] if c.isdigit() else c for c in template]
     chars, red = [], []
-    for c in template:
+    for i, c in enumerate(template):
         if c.isdigit():
-            chars.append(letters[int(c) - 1])
+            letter = letters[int(c) - 1]
+            # In piel and hitpael a consonant vav or yod inside the word is
+            # written twice unless the same letter stands next to it: לוודא,
+            # דיווח, לאיים, מטייל (but גייס, whose yod follows the piel yod).
+            if doubled and letter in "וי" and i > 0 and resolved[i - 1] != letter \
+                    and (i + 1 == len(template) or resolved[i + 1] != letter):
+                chars.append(letter)
+                red.append(False)
+            chars.append(letter)
             red.append(True)
         else:
             chars.append(c)
@@ -164,8 +182,9 @@ def main():
         if kind == "V":
             pattern, root = head[2], head[3]
             forms = PATTERNS[pattern].split()
-            hitpael = pattern.startswith("hitpael")
-            base, base_display = fill(forms[0], root, hitpael)
+            hitpael = pattern.startswith(("hitpael", "hitpolel"))
+            doubled = pattern.startswith(("piel", "hitpael", "hitpolel"))
+            base, base_display = fill(forms[0], root, hitpael, doubled)
             lemma = base
             # The root goes into the hidden field when the base form does not
             # show all of its letters.
@@ -176,7 +195,7 @@ def main():
             checks.append((number, base, ("verb", lemma, 1)))
             for code, template in zip(CODES, forms[1:]):
                 forced = options.get(str(code), "")
-                word, display = fill(forced.rstrip("!") or template, root, hitpael)
+                word, display = fill(forced.rstrip("!") or template, root, hitpael, doubled)
                 out.append((group, code, word, display, "", {}))
                 if not forced.endswith("!"):
                     checks.append((number, word, ("verb", lemma, code)))
