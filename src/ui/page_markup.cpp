@@ -214,7 +214,10 @@ std::u16string sanitisePage(std::u16string_view html) {
     if (tag.kind == MarkupTag::Kind::Other || !tag.complete || !isPageTag(tag.name)) continue;
     if (tag.kind == MarkupTag::Kind::Start) {
       const bool isVoid = isVoidTag(tag.name);
-      if (!isVoid && open.size() >= static_cast<size_t>(kMaxPageDepth)) {
+      // The document's own html and body come once; a record's are dropped.
+      const bool again = (tag.name == u"html" || tag.name == u"body") &&
+                         std::find(open.begin(), open.end(), tag.name) != open.end();
+      if (again || (!isVoid && open.size() >= static_cast<size_t>(kMaxPageDepth))) {
         ++flattened[tag.name];
         continue;
       }

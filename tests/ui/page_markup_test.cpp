@@ -122,6 +122,9 @@ TEST(PageMarkup, BrokenMarkupBecomesTextOrNothing) {
   // with no open element is dropped.
   EXPECT_EQ(u8(sanitisePage(u"<b><i>x</b>y</i></p>z")), "<b><i>x</i></b>yz");
   EXPECT_EQ(u8(sanitisePage(u"<br/><hr /></br>x")), "<br><hr>x");
+  // The document's own elements come once.
+  EXPECT_EQ(u8(sanitisePage(u"<html><body>a<body bgcolor=red><html>b</html></body>c</body></html>")),
+            "<html><body>abc</body></html>");
   EXPECT_EQ(u8(sanitisePage(u"<B Color=RED><FONT COLOR=RED>x</font></b>")), "<b color=\"RED\"><font color=\"RED\">x</font></b>");
 }
 
