@@ -1,20 +1,38 @@
 // The article viewer binding.
 #include "qt/article_viewer.h"
 
+#include <QImage>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QUrl>
 
 #include "qt/qt_text.h"
 #include "ui/display_order.h"
+#include "ui/page_markup.h"
 
 namespace orva {
 
+QVariant PageBrowser::loadResource(int type, const QUrl& name) {
+  if (name.scheme() == QLatin1String("qrc")) return QTextBrowser::loadResource(type, name);
+  ++refused_;
+  // Neither answer may be null or empty: the document, and for images the
+  // image handler, would then read the named file themselves. A refused
+  // image is one transparent pixel; a refused style sheet is empty.
+  if (type == QTextDocument::ImageResource) {
+    QImage nothing(1, 1, QImage::Format_ARGB32);
+    nothing.fill(Qt::transparent);
+    return nothing;
+  }
+  return QByteArray("");
+}
+
 QtArticleView::QtArticleView(QWidget* parent, bool visualOrder)
-    : browser_(new QTextBrowser(parent)), visualOrder_(visualOrder) {
+    : browser_(new PageBrowser(parent)), visualOrder_(visualOrder) {
   browser_->setObjectName("articleView");
   browser_->setReadOnly(true);
   browser_->setOpenLinks(false);
   browser_->setOpenExternalLinks(false);
+  browser_->setSearchPaths({});
   browser_->setFocusPolicy(Qt::NoFocus);
 }
 
@@ -29,12 +47,12 @@ void QtArticleView::clear() {
 void QtArticleView::endOfSource() {
   shown_ = source_;
   if (!visualOrder_) {
-    browser_->setHtml(toQString(rtlRunsInLogicalOrder(source_)));
+    browser_->setHtml(toQString(sanitisePage(rtlRunsInLogicalOrder(source_))));
     return;
   }
   // A display without bidi showed every block left to right exactly as
   // stored: an override at the start of each block does the same here.
-  browser_->setHtml(toQString(pointsAfterLetters(source_)));
+  browser_->setHtml(toQString(sanitisePage(pointsAfterLetters(source_))));
   QTextDocument* document = browser_->document();
   QTextCursor cursor(document);
   cursor.beginEditBlock();

@@ -1,5 +1,7 @@
 // The article viewer: a read-only QTextBrowser with inert links. The page is
-// collected between a clear and the end of the source and then shown whole.
+// collected between a clear and the end of the source and then shown whole,
+// after going through the page sanitiser. The browser loads no resource the
+// program does not carry itself: a record cannot make it read a file.
 #pragma once
 
 #include <QTextBrowser>
@@ -8,6 +10,22 @@
 #include "article/article_view.h"
 
 namespace orva {
+
+// A text browser whose only resources are the program's own (qrc:), and
+// whose links open nothing.
+class PageBrowser : public QTextBrowser {
+ public:
+  explicit PageBrowser(QWidget* parent) : QTextBrowser(parent) {}
+
+  // The document asks here, through the meta-object, for every image and
+  // style sheet a page names.
+  QVariant loadResource(int type, const QUrl& name) override;
+  // How many resources were asked for and refused since the browser was made.
+  int refusedResources() const { return refused_; }
+
+ private:
+  int refused_ = 0;
+};
 
 class QtArticleView : public ArticleView {
  public:
@@ -20,12 +38,12 @@ class QtArticleView : public ArticleView {
   void append(std::u16string_view html) override { source_ += html; }
   void endOfSource() override;
 
-  QTextBrowser* widget() const { return browser_; }
+  PageBrowser* widget() const { return browser_; }
   // The page text last shown, as the logic sent it.
   const std::u16string& shownSource() const { return shown_; }
 
  private:
-  QTextBrowser* browser_;
+  PageBrowser* browser_;
   bool visualOrder_;
   std::u16string source_;
   std::u16string shown_;

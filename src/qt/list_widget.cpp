@@ -22,14 +22,15 @@ QColor colourOf(uint32_t rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0
 // The rows' canvas: a painter on the list widget.
 class PainterCanvas : public RowCanvas {
  public:
-  PainterCanvas(QPainter& painter, const QtListControl& list) : painter_(painter), list_(list) {}
+  PainterCanvas(QPainter& painter, QtListControl& list) : painter_(painter), list_(list) {}
 
   Rect rowRect(int row) const override {
     const QRect r = list_.rowRect(row);
     return {r.x(), r.y(), r.width(), r.height()};
   }
   int textWidth(std::u16string_view text, bool visualOrder) override {
-    return painter_.fontMetrics().horizontalAdvance(shown(text, visualOrder));
+    const QString shownText = shown(text, visualOrder);
+    return widthOf(list_.rowLayout(shownText, rightToLeft(shownText, visualOrder)));
   }
   uint32_t highlightColour() const override {
     return list_.palette().color(QPalette::Active, QPalette::Highlight).rgb() & 0xFFFFFF;
@@ -39,15 +40,12 @@ class PainterCanvas : public RowCanvas {
   }
   void drawText(const Rect& clip, int left, std::u16string_view text, uint32_t colour, bool visualOrder) override {
     const QString shownText = shown(text, visualOrder);
+    const QTextLayout& layout = list_.rowLayout(shownText, rightToLeft(shownText, visualOrder));
     painter_.save();
     painter_.setClipRect(QRect(clip.x, clip.y, clip.width, clip.height));
     painter_.setPen(colourOf(colour));
-    // Logical Hebrew is laid out right to left; visual order is forced left
-    // to right by its override.
-    painter_.setLayoutDirection(!visualOrder && shownText.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
-    const int width = std::max(painter_.fontMetrics().horizontalAdvance(shownText), 1);
-    painter_.drawText(QRect(left, clip.y, width, clip.height),
-                      Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter | Qt::TextSingleLine, shownText);
+    const qreal lineHeight = layout.lineCount() > 0 ? layout.lineAt(0).height() : 0;
+    layout.draw(&painter_, QPointF(left, clip.y + (clip.height - lineHeight) / 2));
     painter_.restore();
   }
 
@@ -55,9 +53,17 @@ class PainterCanvas : public RowCanvas {
   static QString shown(std::u16string_view text, bool visualOrder) {
     return visualOrder ? toQString(visualOrderForDisplay(text)) : toQString(text);
   }
+  // Logical Hebrew is laid out right to left; visual order is forced left
+  // to right by its override.
+  static bool rightToLeft(const QString& shownText, bool visualOrder) {
+    return !visualOrder && shownText.isRightToLeft();
+  }
+  static int widthOf(const QTextLayout& layout) {
+    return layout.lineCount() > 0 ? qRound(layout.lineAt(0).naturalTextWidth()) : 0;
+  }
 
   QPainter& painter_;
-  const QtListControl& list_;
+  QtListControl& list_;
 };
 
 }  // namespace
@@ -93,6 +99,34 @@ QRect QtListControl::rowsArea() const {
 QRect QtListControl::rowRect(int row) const {
   const QRect area = rowsArea();
   return QRect(area.x(), area.y() + row * rowHeight(), area.width(), rowHeight());
+}
+
+const QTextLayout& QtListControl::rowLayout(const QString& text, bool rightToLeft) {
+  const QString key = (rightToLeft ? QChar(u'R') : QChar(u'L')) + text;
+  if (const auto it = layouts_.constFind(key); it != layouts_.constEnd()) return **it;
+  if (layouts_.size() >= kMaxRowLayouts) layouts_.clear();
+  auto layout = std::make_shared<QTextLayout>(text, font());
+  // Left at x 0 whatever the direction; one line, never wrapped.
+  QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
+  option.setWrapMode(QTextOption::NoWrap);
+  option.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+  layout->setTextOption(option);
+  layout->setCacheEnabled(true);  // keep the shaped glyphs for drawing
+  layout->beginLayout();
+  QTextLine line = layout->createLine();
+  if (line.isValid()) {
+    line.setLineWidth(1e6);
+    line.setPosition(QPointF(0, 0));
+  }
+  layout->endLayout();
+  ++layoutsMade_;
+  return *layouts_.insert(key, std::move(layout)).value();
+}
+
+void QtListControl::changeEvent(QEvent* event) {
+  // Layouts hold the font they were made in.
+  if (event->type() == QEvent::FontChange) layouts_.clear();
+  QWidget::changeEvent(event);
 }
 
 void QtListControl::move(const Rect& rect) {

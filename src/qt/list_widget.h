@@ -1,11 +1,18 @@
 // The headword list on screen: a widget that paints the rows itself and a
 // QScrollBar with the full 32-bit range, page and tracking position. The
 // rows and the scroll state live here; the logic reads and writes them.
+// A row text is laid out once and drawn from the layout while it stays on
+// screen, so that text no font can show costs its fallback search once, and
+// every repaint the logic asks for is folded into one paint.
 #pragma once
 
+#include <QHash>
 #include <QScrollBar>
+#include <QString>
+#include <QTextLayout>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "ui/headword_list.h"
@@ -35,7 +42,9 @@ class QtListControl : public QWidget, public ListControl {
   int rowHeight() const override;
   ScrollInfo scrollInfo() const override { return info_; }
   void setScrollInfo(const ScrollInfo& info) override;
-  void repaintNow() override { repaint(); }
+  // The next paint shows the new rows; several requests before it make one
+  // paint.
+  void repaintNow() override { update(); }
   void setLocale(uint32_t) override {}
   void setFocus() override { QWidget::setFocus(Qt::OtherFocusReason); }
   // Takes the rectangle the layout gives, cut to whole rows so that every
@@ -46,6 +55,13 @@ class QtListControl : public QWidget, public ListControl {
   // The rectangle of row r in this widget's coordinates.
   QRect rowRect(int row) const;
 
+  // The single-line layout of a row text in the list's font, laid out once.
+  const QTextLayout& rowLayout(const QString& text, bool rightToLeft);
+  // How many row texts have been laid out so far.
+  int layoutsMade() const { return layoutsMade_; }
+  // Row layouts kept at most; beyond that the cache starts afresh.
+  static constexpr int kMaxRowLayouts = 128;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -53,6 +69,7 @@ class QtListControl : public QWidget, public ListControl {
   void wheelEvent(QWheelEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   QRect rowsArea() const;
@@ -66,6 +83,8 @@ class QtListControl : public QWidget, public ListControl {
   int selection_ = -1;
   ScrollInfo info_{0, 0, 0, -1, 0};
   bool updatingBar_ = false;
+  QHash<QString, std::shared_ptr<QTextLayout>> layouts_;  // by direction mark and text
+  int layoutsMade_ = 0;
 };
 
 }  // namespace orva

@@ -4,6 +4,7 @@
 #include <QEvent>
 
 #include "qt/qt_text.h"
+#include "qt/typed_text_limit.h"
 #include "text/display_text.h"
 
 namespace orva {
@@ -11,6 +12,9 @@ namespace orva {
 QtWordBox::QtWordBox(QWidget* parent) : QObject(parent), edit_(new QLineEdit(parent)) {
   edit_->setObjectName("wordBox");
   edit_->installEventFilter(this);
+  // Whatever reaches the box, typed, pasted or written by the logic, is cut
+  // to what a lookup can use.
+  edit_->setValidator(new TypedTextLimit(edit_));
   setRightAligned(true);  // the start direction
   QObject::connect(edit_, &QLineEdit::textChanged, this, [this] {
     if (sink_ != nullptr) sink_->command(EN_CHANGE, IDC_WORD_EDIT);
