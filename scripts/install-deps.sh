@@ -3,7 +3,7 @@
 # need, only those that are missing. Uses sudo when not run as root.
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev fonts-dejavu-core hspell hunspell hunspell-ru dpkg-dev file)
+packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev fonts-dejavu-core hspell hunspell hunspell-ru mueller7accent-dict dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
