@@ -3,7 +3,7 @@
 # need, only those that are missing. Uses sudo when not run as root.
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev fonts-dejavu-core hspell hunspell hunspell-ru libhunspell-dev dpkg-dev file)
+packages=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev fonts-dejavu-core hspell hunspell hunspell-ru libhunspell-dev mueller7accent-dict dpkg-dev file)
 # hspell's static library reads its compressed dictionary through zlib.
 packages+=(zlib1g-dev)
 missing=()

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <iostream>
 
+#include "morphology/lookup_hint_source.h"
 #include "qt/main_window.h"
 #include "ui/resources.h"
 
@@ -29,8 +30,9 @@ int main(int argc, char** argv) {
   // What the hint line says when no headword begins with the typed text: a
   // word's lemma, or the nearest headwords. Without a source the line stays
   // hidden; hand the window its source here, before start().
-  orva::LookupHintSource* hintSource = nullptr;
-  window.dialog().setLookupHintSource(hintSource);
+  // The source reads the dialog's own pair, which start() opens.
+  const auto hintSource = orva::makeLookupHintSource(window.dialog().dictionaries(), window.dialog().device());
+  window.dialog().setLookupHintSource(hintSource.get());
   // Twice the reference screen of 240 x 268, with the menu bar below it.
   window.resize(480, 536 + orva::MainWindow::kMenuBarHeight);
   window.start();
