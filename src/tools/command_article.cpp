@@ -169,7 +169,7 @@ WordResult readWord(const std::string& argument, const ReadOptions& options, Dic
         articleOf(file, direction, device, hint.lemma.listOrdinal, page, headword)) {
       // A word that only came with punctuation around it needs no line.
       if (folded(std::u16string(trimmedWord(*word))) != folded(hint.lemma.headword)) {
-        relationLine = argument + " \xE2\x86\x92 " + utf16ToUtf8(hint.lemma.headword);
+        relationLine = argument + " \xE2\x86\x92 " + utf16ToUtf8(showControlCharacters(hint.lemma.headword, KeptLineEnds::CrLf));
         if (!hint.relation.empty()) relationLine += " (" + utf16ToUtf8(hint.relation) + ")";
         relationLine += "\n";
       }
@@ -187,7 +187,6 @@ WordResult readWord(const std::string& argument, const ReadOptions& options, Dic
   // answer of --stdin. The HTML stays the exact page; the relation then
   // goes to stderr.
   const std::u16string shown = showControlCharacters(page, KeptLineEnds::CrLf);
-  relationLine = showControlCharacters(relationLine, KeptLineEnds::CrLf);
   if (options.html) {
     std::cerr << relationLine;
     out += utf16ToUtf8(shown);
