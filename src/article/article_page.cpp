@@ -129,12 +129,18 @@ void ShowRelatedForms(const EntryRecord& record, std::u16string_view page, const
     RecordBuffer buffer{};
     EntryRecord form{};
     bool ok = readRecord(file.handle, file.recordBase, file.formatVersion, idEntryRecordPos(entry), buffer, form);
-    // The ids of a sorted table only increase, so a group takes at most a
-    // thousand steps; a damaged table that names a form again (or goes
-    // back) ends the listing instead of repeating it without bound.
+    // The ids of a sorted table never decrease: two entries may share an
+    // id, and both are listed. A damaged table that goes back, or names the
+    // same record again under the same id, ends the listing; the table's
+    // end bounds the walk in any case.
     std::optional<uint32_t> previousId;
-    while (ok && form.group() == group && (!previousId || form.entryId > *previousId)) {
+    uint32_t previousPos = 0;
+    const auto goesOn = [&](uint32_t pos) {
+      return !previousId || form.entryId > *previousId || (form.entryId == *previousId && pos != previousPos);
+    };
+    while (ok && form.group() == group && goesOn(idEntryRecordPos(entry))) {
       previousId = form.entryId;
+      previousPos = idEntryRecordPos(entry);
       const uint32_t k = form.formCode();
       if (k > 0 && k < 200 && k != ownForm) {
         std::u16string piece(kHebrewBlockOpen);

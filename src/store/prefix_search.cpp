@@ -8,49 +8,15 @@
 #include "store/list_index.h"
 #include "store/record_reader.h"
 #include "store/table_search.h"
-#include "text/code_pages.h"
-#include "text/display_text.h"
+#include "text/collation.h"
 
 namespace orva {
 
-namespace {
-
-// A Russian byte as the search sees it: lower case, ё as е. The typed query
-// is folded this way before the search, so the walk folds headwords too;
-// otherwise a long query could never match a headword with a capital or ё.
-uint8_t foldRussian(uint8_t byte) {
-  if (byte >= 0xC0 && byte <= 0xDF) byte = static_cast<uint8_t>(byte + 0x20);
-  if (byte == 0xA8 || byte == 0xB8) byte = 0xE5;
-  return byte;
-}
-
-// The unit a headword byte compares as, converted to UTF-16 the way the
-// direction converts headwords (one unit per byte either way).
-char16_t walkUnit(uint8_t byte, Direction direction, const DeviceSettings& device) {
-  return direction == Direction::RussianHebrew ? cp1251Unit(foldRussian(byte)) : widenByte(device.codePage, byte);
-}
-
-bool isQuote(char c) { return c == '\'' || c == '"'; }
-
-// Hebrew headwords may carry a geresh or gershayim (written ' and ") that
-// the search passes over, so the walk passes over them too.
-bool beginsWith(std::string_view headword, std::string_view query, Direction direction,
-                const DeviceSettings& device) {
-  size_t h = 0;
-  for (size_t i = 0; i < query.size(); ++i, ++h) {
-    while (direction == Direction::HebrewRussian && h < headword.size() && isQuote(headword[h])) ++h;
-    if (h >= headword.size()) return false;
-    if (walkUnit(static_cast<uint8_t>(headword[h]), direction, device) !=
-        walkUnit(static_cast<uint8_t>(query[i]), direction, device))
-      return false;
-  }
-  return true;
-}
-
-}  // namespace
-
+// The walk compares bytes: each code page widens distinct bytes to distinct
+// characters, so the device's code page cannot change whether a headword
+// begins with the query.
 std::optional<uint32_t> findTypedPrefix(std::string_view query, DictionaryFile& file, Direction direction,
-                                        const DeviceSettings& device) {
+                                        const DeviceSettings& /*device*/) {
   if (!file.isOpen()) return std::nullopt;
   query = query.substr(0, std::min(query.find('\0'), query.size()));
 
@@ -60,8 +26,7 @@ std::optional<uint32_t> findTypedPrefix(std::string_view query, DictionaryFile& 
   // land elsewhere, so its quotes are left out of the search.
   std::string unquoted;
   if (direction == Direction::HebrewRussian && query.find_first_of("'\"") != std::string_view::npos) {
-    for (char c : query)
-      if (!isQuote(c)) unquoted.push_back(c);
+    unquoted = withoutHebrewQuotes(query);
     query = unquoted;
   }
 
@@ -90,9 +55,8 @@ std::optional<uint32_t> findTypedPrefix(std::string_view query, DictionaryFile& 
     readPos = pos;
     if (query.size() <= kSearchKeyBytes) break;  // short queries take the indexed record
     const std::string_view headword = view.headword();
-    if (beginsWith(headword, query, direction, device)) break;
-    if (headword.empty() || walkUnit(static_cast<uint8_t>(headword[0]), direction, device) !=
-                                walkUnit(static_cast<uint8_t>(query[0]), direction, device))
+    if (headwordBeginsWith(headword, query, direction)) break;
+    if (headword.empty() || !sameLookupByte(static_cast<uint8_t>(headword[0]), static_cast<uint8_t>(query[0]), direction))
       break;
     if (view.recordLength > UINT32_MAX - pos) break;  // no record lies past 4 GiB
     pos += view.recordLength;

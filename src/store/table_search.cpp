@@ -4,21 +4,9 @@
 #include <cstring>
 
 #include "store/byte_order.h"
+#include "text/collation.h"
 
 namespace orva {
-
-namespace {
-
-constexpr uint8_t kRussianYo = 0xB8;
-constexpr uint8_t kRussianYe = 0xE5;
-
-int indexOf(const uint8_t* text, size_t limit, uint8_t ch) {
-  for (size_t i = 0; i < limit && text[i] != 0; ++i)
-    if (text[i] == ch) return static_cast<int>(i);
-  return -1;
-}
-
-}  // namespace
 
 int compareSearchKey(Direction direction, const SearchKey& key, const uint8_t* entry) {
   // A zero-filled 12-byte copy keeps the ten key bytes NUL-terminated.
@@ -26,19 +14,9 @@ int compareSearchKey(Direction direction, const SearchKey& key, const uint8_t* e
   std::memcpy(copy, entry, kSearchKeyBytes);
 
   if (direction == Direction::RussianHebrew) {
-    for (uint8_t& b : copy)
-      if (b == kRussianYo) b = kRussianYe;
-  } else {
-    uint8_t quote = '\'';
-    int a = indexOf(copy, sizeof copy, quote);
-    if (a < 0) {
-      quote = '"';
-      a = indexOf(copy, sizeof copy, quote);
-    }
-    if (a >= 0) {
-      const int b = indexOf(key.data(), key.size(), quote);
-      if (a != b) std::memmove(copy + a, copy + a + 1, sizeof copy - static_cast<size_t>(a) - 1);
-    }
+    for (uint8_t& b : copy) b = yoAsYe(b);
+  } else if (const auto quote = hebrewQuoteToPassOver(copy, sizeof copy, key.data(), key.size())) {
+    std::memmove(copy + *quote, copy + *quote + 1, sizeof copy - *quote - 1);
   }
 
   for (size_t i = 0;; ++i) {

@@ -24,19 +24,15 @@ void endAtFirstNul(TypedQuery& query) {
 
 }  // namespace
 
-void lowerRussianBytes(uint8_t* bytes, size_t length) {
-  for (size_t i = 0; i < length; ++i) {
-    if (bytes[i] >= 0xC0 && bytes[i] <= 0xDF) bytes[i] = static_cast<uint8_t>(bytes[i] + 0x20);
-    else if (bytes[i] == 0xA8) bytes[i] = 0xB8;
-  }
-}
-
 TypedQuery makeTypedQuery(std::u16string_view typed, Direction direction, const DeviceSettings& device) {
   TypedQuery query;
   const size_t limit = kQueryBufferSize - 1;
+  std::u16string text(firstLineOf(typed));
   if (direction == Direction::HebrewRussian) {
-    std::u16string text(typed);
+    // Reversed before the clean-up, which tells a geresh that ends a word
+    // from a quote by the order of the letters.
     if (!device.isHebrew()) text.assign(text.rbegin(), text.rend());
+    text = cleanTypedText(text);
     for (char16_t u : text) {
       if (query.length == limit) break;
       query.bytes[query.length++] = u <= 0x7F ? static_cast<uint8_t>(u) : static_cast<uint8_t>((u & 0xFF) + 0x10);
@@ -44,14 +40,14 @@ TypedQuery makeTypedQuery(std::u16string_view typed, Direction direction, const 
     endAtFirstNul(query);
     return query;
   }
-  for (size_t i = 0; i < typed.size() && query.length < limit; ++i) {
-    char16_t u = typed[i];
+  text = cleanTypedText(text);
+  for (size_t i = 0; i < text.size() && query.length < limit; ++i) {
     // The search reads ё in headwords as е, so the query spells it е too;
     // a capital Ё as well, which would otherwise search for the byte of ё
     // and land before every Russian headword.
-    if (u == u'ё' || u == u'Ё') u = u'е';
+    const char16_t u = typedYoAsYe(text[i]);
     // A surrogate pair is one character without a place in the code page.
-    if (u >= 0xD800 && u <= 0xDBFF && i + 1 < typed.size() && typed[i + 1] >= 0xDC00 && typed[i + 1] <= 0xDFFF) ++i;
+    if (u >= 0xD800 && u <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) ++i;
     const auto byte = narrowUnit(CodePage::Cyrillic1251, u);
     query.bytes[query.length++] = byte ? *byte : static_cast<uint8_t>('?');
   }

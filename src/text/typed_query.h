@@ -1,6 +1,8 @@
 // Turning what the user typed into the dictionary bytes a lookup searches
-// for: Hebrew typed on a non-Hebrew device is first put back into logical
-// order; Russian folds ё to е and capitals to lower case.
+// for: the text is cleaned up (its first line, without surrounding blanks
+// and punctuation, Hebrew points or decomposed letters); Hebrew typed on a
+// non-Hebrew device is first put back into logical order; Russian folds ё
+// to е and capitals to lower case.
 #pragma once
 
 #include <array>
@@ -9,6 +11,7 @@
 #include <string_view>
 
 #include "store/direction.h"
+#include "text/collation.h"
 #include "text/device_settings.h"
 
 namespace orva {
@@ -23,10 +26,9 @@ struct TypedQuery {
   std::string_view view() const { return {reinterpret_cast<const char*>(bytes.data()), length}; }
 };
 
-// Code page 1251 capitals to lower case: А-Я become а-я, Ё becomes ё.
-void lowerRussianBytes(uint8_t* bytes, size_t length);
-
-// Hebrew: reversed unless the device language is Hebrew, then one byte per
+// The first line of the text that holds a word, reversed for Hebrew unless
+// the device language is Hebrew, then cleaned up by cleanTypedText.
+// Hebrew: one byte per
 // unit (units up to 0x7F stay, others become (low byte + 0x10) mod 256).
 // Russian: ё and Ё to е, code page 1251 ("?" for characters without a place),
 // then lowerRussianBytes. Either way the query is cut to 511 bytes.

@@ -8,6 +8,7 @@
 #include "morphology/lookup_hint_source.h"
 #include "store/list_index.h"
 #include "store/prefix_search.h"
+#include "text/collation.h"
 #include "text/typed_query.h"
 #include "morphology/word_shape.h"
 #include "text/utf.h"
@@ -27,10 +28,10 @@ std::u16string typedText(const std::string& argument) {
   return *text;
 }
 
-// The page of list entry `index` as the viewer holds it once complete; false
-// when its record cannot be read.
+// The page of list entry `index` as the viewer holds it once complete, and
+// its headword as the file spells it; false when its record cannot be read.
 bool articleOf(DictionaryFile& file, Direction direction, const DeviceSettings& device, uint32_t index,
-               std::u16string& page, std::u16string& headword) {
+               std::u16string& page, std::string& headword) {
   RecordBuffer buffer{};
   EntryRecord record{};
   const auto pos = readListRecordPos(file, index);
@@ -39,7 +40,7 @@ bool articleOf(DictionaryFile& file, Direction direction, const DeviceSettings& 
   DictionaryFile none;
   ShowArticlePage(record, direction, device, direction == Direction::HebrewRussian ? file : none, view);
   page = view.page();
-  headword = WordBoxText(record, direction, device);
+  headword = record.headword();
   return true;
 }
 
@@ -49,16 +50,6 @@ std::optional<Direction> directionOfScript(std::u16string_view text) {
     if (ch >= 0x0590 && ch <= 0x05FF) return Direction::HebrewRussian;
   }
   return std::nullopt;
-}
-
-// Lower case with ё as е, for deciding whether a found headword is the word.
-std::u16string folded(std::u16string text) {
-  for (char16_t& ch : text) {
-    if (ch >= u'А' && ch <= u'Я') ch = static_cast<char16_t>(ch + 0x20);
-    if (ch >= u'A' && ch <= u'Z') ch = static_cast<char16_t>(ch + 0x20);
-    if (ch == u'Ё' || ch == u'ё') ch = u'е';
-  }
-  return text;
 }
 
 }  // namespace
@@ -83,7 +74,8 @@ int runArticle(const CommandArgs& raw) {
     if (!found) return kExitNotFound;
     n = *found;
   }
-  std::u16string page, headword;
+  std::u16string page;
+  std::string headword;
   if (n > UINT32_MAX || !articleOf(file, options.direction, options.device, static_cast<uint32_t>(n), page, headword)) {
     std::cerr << "orvadict: entry " << n << " cannot be read\n";
     return kExitError;
@@ -157,10 +149,16 @@ WordResult readWord(const std::string& argument, const ReadOptions& options, Dic
   if (!file.isOpen()) openOrFail(file, options.common.dir, direction, options.access);
   const TypedQuery query = makeTypedQuery(*word, direction, device);
   const auto found = findTypedPrefix(query.view(), file, direction, device);
-  std::u16string page, headword;
+  std::u16string page;
+  std::string headword;
   const bool read = found && articleOf(file, direction, device, *found, page, headword);
-  const bool begins = read && folded(headword).rfind(folded(*word), 0) == 0;
-  const bool same = begins && folded(headword) == folded(*word);
+  // The entry found is the word when its headword begins with the query as
+  // the lookup matches them (case, ё, a geresh or gershayim typed or not),
+  // and is the word itself when nothing of the headword is left over.
+  const bool hebrew = direction == Direction::HebrewRussian;
+  const std::string searched = hebrew ? withoutHebrewQuotes(query.view()) : std::string(query.view());
+  const bool begins = read && headwordBeginsWith(headword, searched, direction);
+  const bool same = begins && (hebrew ? withoutHebrewQuotes(headword) : headword).size() == searched.size();
 
   std::string relationLine;
   if (!same && !options.exact) {

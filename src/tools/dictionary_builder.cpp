@@ -15,30 +15,9 @@
 #include "store/byte_order.h"
 #include "store/dictionary_format.h"
 #include "store/record_reader.h"
-#include "text/typed_query.h"
+#include "text/collation.h"
 
 namespace orva {
-
-std::string searchKeyOf(Direction direction, std::string_view headword) {
-  std::string key(headword.substr(0, std::min(headword.size(), kSearchKeyBytes)));
-  if (direction == Direction::RussianHebrew)
-    lowerRussianBytes(reinterpret_cast<uint8_t*>(key.data()), key.size());
-  return key;
-}
-
-std::string collationView(Direction direction, std::string_view headword) {
-  std::string view(headword);
-  if (direction == Direction::RussianHebrew) {
-    lowerRussianBytes(reinterpret_cast<uint8_t*>(view.data()), view.size());
-    std::replace(view.begin(), view.end(), '\xB8', '\xE5');
-    return view;
-  }
-  const std::string_view head = std::string_view(view).substr(0, std::min(view.size(), kSearchKeyBytes));
-  size_t quote = head.find('\'');
-  if (quote == std::string_view::npos) quote = head.find('"');
-  if (quote != std::string_view::npos) view.erase(quote, 1);
-  return view;
-}
 
 namespace {
 
@@ -46,18 +25,6 @@ bool lessBytes(const std::string& a, const std::string& b) {
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
     return static_cast<uint8_t>(x) < static_cast<uint8_t>(y);
   });
-}
-
-// Orders entries that the search cannot tell apart (перед and перёд): the
-// spelling with е comes before the one with ё, so that typing the word,
-// which the lookup folds to е, lands on the plain spelling first.
-bool lessAmongAlike(const std::string& a, const std::string& b) {
-  const auto weight = [](char c) {
-    const auto byte = static_cast<uint8_t>(c);
-    return byte == 0xB8 ? 0xE5 * 2 + 1 : byte * 2;
-  };
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                      [&](char x, char y) { return weight(x) < weight(y); });
 }
 
 std::vector<uint8_t> plainRecord(const SourceEntry& entry, uint32_t listOrdinal) {

@@ -8,18 +8,10 @@
 #include <vector>
 
 #include "store/direction.h"
+#include "text/collation.h"
 #include "tools/source_entry.h"
 
 namespace orva {
-
-// How entries of a direction are ordered, and how their search keys
-// compare: Russian bytes lower-cased with ё sorted as е; Hebrew bytes with
-// the first apostrophe (else double quote) of the first ten dropped.
-std::string collationView(Direction direction, std::string_view headword);
-
-// The search key a headword contributes: its first ten bytes, lower-cased
-// for Russian.
-std::string searchKeyOf(Direction direction, std::string_view headword);
 
 // Orders the entries as the search needs (stable for entries that sort
 // alike) and lays out the whole file. Fails only when the records would not

@@ -200,5 +200,46 @@ TEST(RelatedForms, MissingHebrewFileEndsThePageQuietly) {
   EXPECT_EQ(view.completedPages(), 1);
 }
 
+
+// Group 7 as a hand-made table: form 1 on display, then the forms of the
+// ids given in table order, each a record of its own.
+std::u16string relatedFormsOf(const std::vector<int32_t>& ids) {
+  test::RawDictionary dict;
+  std::vector<uint32_t> positions;
+  uint32_t pos = 0;
+  const char* const names[] = {"\xE0\xE1", "\xE1\xE0", "\xE2\xE0", "\xE3\xE0", "\xE4\xE0"};
+  for (size_t i = 0; i < ids.size(); ++i) {
+    dict.records.push_back(test::plainRecord({names[i], "", "", "", "", "\xE4\xE0"}, static_cast<uint32_t>(ids[i]),
+                                             static_cast<uint32_t>(i)));
+    positions.push_back(pos);
+    test::addListEntry(dict.listIndex, pos);
+    test::addIdEntry(dict.idIndex, ids[i], pos);
+    pos += static_cast<uint32_t>(dict.records.back().size());
+  }
+  test::TempDir dir;
+  test::writeBytes(dir.file("hebrus.dic"), dict.bytes());
+  DictionaryFile file;
+  EXPECT_TRUE(file.open(dir.file("hebrus.dic")));
+  RecordBuffer buffer{};
+  EntryRecord record{};
+  EXPECT_TRUE(readRecord(file.handle, file.recordBase, file.formatVersion, positions[0], buffer, record));
+  PageCollector view;
+  ShowRelatedForms(record, u"", kHebrewDevice, file, view);
+  EXPECT_EQ(view.completedPages(), 1);
+  return view.page();
+}
+
+TEST(RelatedForms, EntriesSharingAnIdAreAllListedUntilTheIdsDecrease) {
+  // Two entries with id 7002 both belong to the listing, up to the table end.
+  const std::u16string same = relatedFormsOf({7001, 7002, 7002});
+  EXPECT_NE(same.find(u"\u05D1\u05D0"), std::u16string::npos);
+  EXPECT_NE(same.find(u"\u05D2\u05D0"), std::u16string::npos);
+  // Where the ids go back the listing ends: 7002 after 7003 is not listed.
+  const std::u16string back = relatedFormsOf({7001, 7003, 7002, 7004});
+  EXPECT_NE(back.find(u"\u05D1\u05D0"), std::u16string::npos);
+  EXPECT_EQ(back.find(u"\u05D2\u05D0"), std::u16string::npos);
+  EXPECT_EQ(back.find(u"\u05D3\u05D0"), std::u16string::npos);
+}
+
 }  // namespace
 }  // namespace orva

@@ -135,8 +135,8 @@ TEST(HostileInput, FileEndingInsideATableEntry) {
 
 TEST(HostileInput, AnIdTableRepeatingOneFormListsItOnce) {
   // Form 1 of group 7 and form 2, whose page lists form 1; the id table
-  // names form 1 five thousand times. A sorted table names each id once,
-  // so the listing stops where the ids stop increasing.
+  // names form 1's record five thousand times. A sorted table names each
+  // record once, so the listing stops at the first repetition.
   test::RawDictionary dict;
   const auto one = test::plainRecord({test::cp1255("אב"), "", "", "", "", "\xE4\xE0"}, 7001, 0);
   const auto two = test::plainRecord({test::cp1255("בא"), "", "", "", "", "\xE4\xE0"}, 7002, 1);

@@ -18,7 +18,8 @@ TEST(TypedQuery, HebrewIsReversedOnlyOffHebrewDevices) {
   EXPECT_EQ(query(u"אב", Direction::HebrewRussian, kHebrewDevice), "\xE0\xE1");
   EXPECT_EQ(query(u"אב", Direction::HebrewRussian, kRussianDevice), "\xE1\xE0");
   EXPECT_EQ(query(u"א1", Direction::HebrewRussian, kHebrewDevice), "\xE0" "1");
-  EXPECT_EQ(query(u"\u05B0\u05C3", Direction::HebrewRussian, kHebrewDevice), "\xC0\xD3");
+  // Points and cantillation are not part of the word searched for.
+  EXPECT_EQ(query(u"\u05E1\u05B5\u05E4\u05B6\u05E8", Direction::HebrewRussian, kHebrewDevice), "\xF1\xF4\xF8");
 }
 
 TEST(TypedQuery, RussianFoldsYoAndCapitals) {
