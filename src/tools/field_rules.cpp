@@ -5,6 +5,7 @@
 
 #include "text/display_text.h"
 #include "text/utf.h"
+#include "ui/page_markup.h"
 
 namespace orva {
 
@@ -77,6 +78,14 @@ std::optional<std::string> displayProblem(FieldScript script, char16_t ch) {
   const std::string_view instead = suggestion(ch);
   if (!instead.empty()) problem += "; write " + std::string(instead) + " instead";
   return problem;
+}
+
+std::optional<std::string> markupProblem(FieldScript script, std::string_view bytes) {
+  if (bytes.find('<') == std::string_view::npos) return std::nullopt;
+  std::u16string text;
+  text.reserve(bytes.size());
+  for (char byte : bytes) text += widenByte(codePageOf(script), static_cast<uint8_t>(byte));
+  return recordMarkupProblem(text);
 }
 
 }  // namespace orva

@@ -33,6 +33,11 @@ inline CodePage codePageOf(FieldScript script) {
 // saying what happens and what to write instead.
 std::optional<std::string> displayProblem(FieldScript script, char16_t ch);
 
+// Whether the markup of a shown text (code-page bytes) uses only the tags
+// and attributes of the article pages. nullopt when it does; otherwise the
+// first offending tag in words.
+std::optional<std::string> markupProblem(FieldScript script, std::string_view bytes);
+
 inline constexpr char16_t kHebrewMarker = u'\u05BE';  // maqaf
 inline constexpr char16_t kRussianMarker = u'|';
 
