@@ -2,7 +2,8 @@
 // the device; the rest is the file. Everything the program does with a file
 // it was given runs over it: opening, the check, lookups, a page of the
 // headword list, the articles of several entries in both directions (with
-// the related forms of their groups) and the dump.
+// the related forms of their groups), each page as the window's viewer gets
+// it, and the dump.
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -113,6 +114,7 @@ void showArticles(DictionaryFile& file, const DeviceSettings& device) {
       ShowArticlePage(record, d, device, file, view);
       if (view.completedPages() != 1) fail("an article page was not completed exactly once");
       articleAsText(view.page(), true);
+      checkViewerPage(view.page());
     }
   }
 }
