@@ -2,9 +2,9 @@
 // the device; the rest is the file. Everything the program does with a file
 // it was given runs over it: opening, the check, lookups, a page of the
 // headword list, the articles of several entries in both directions (with
-// the related forms of their groups) and the dump. Lookups answer only with
-// rows they read, and no control character of the file reaches orvadict's
-// text.
+// the related forms of their groups), each page as the window's viewer gets
+// it, and the dump. Lookups answer only with rows they read, and no control
+// character of the file reaches orvadict's text.
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -134,6 +134,7 @@ void showArticles(DictionaryFile& file, const DeviceSettings& device) {
       if (view.completedPages() != 1) fail("an article page was not completed exactly once");
       articleAsText(view.page(), true);
       expectHarmlessText(view.page());
+      checkViewerPage(view.page());
     }
   }
 }

@@ -2,7 +2,8 @@
 // both as the code-page bytes of a record text (through the display
 // conversions and the highlighting, as the article page does it) and as
 // UTF-16 units with arbitrary markers and "<" (through the markup and
-// visual-order functions one by one, and the window's visual-order display).
+// visual-order functions one by one, the window's visual-order display, and
+// the sanitiser of the viewer's page, the units taken as a whole page).
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -101,5 +102,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (size_t i = 0; i < units.size(); ++i)
     units[i] = static_cast<char16_t>(static_cast<uint8_t>(bytes[2 * i]) | (static_cast<uint8_t>(bytes[2 * i + 1]) << 8));
   markupFunctions(units, device);
+  checkViewerPage(units);
   return 0;
 }

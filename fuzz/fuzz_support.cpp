@@ -11,6 +11,8 @@
 
 #include "tools/dictionary_builder.h"
 #include "tools/source_parser.h"
+#include "ui/display_order.h"
+#include "ui/page_markup.h"
 
 namespace orva::fuzz {
 
@@ -55,6 +57,18 @@ std::vector<uint8_t> exampleDictionary(Direction direction) {
   std::string error;
   if (!buildDictionary(direction, std::move(parsed.entries), bytes, error)) fail(error.c_str());
   return bytes;
+}
+
+void checkViewerPage(std::u16string_view page) {
+  for (const std::u16string& shown : {sanitisePage(rtlRunsInLogicalOrder(page)), sanitisePage(pointsAfterLetters(page))}) {
+    const MarkupShape shape = markupShape(shown);
+    if (shape.maxDepth > kMaxPageDepth) fail("the viewer's page nests deeper than the cap");
+    for (const std::u16string& tag : shape.tags)
+      if (!isPageTag(tag)) fail("the viewer's page keeps a tag outside the page set");
+    if (!shape.allAttributesSafe) fail("the viewer's page keeps an attribute without a safe value");
+    if (shape.hasOtherMarkup) fail("the viewer's page keeps a comment, declaration or broken tag");
+    if (sanitisePage(shown) != shown) fail("sanitising the viewer's page again changed it");
+  }
 }
 
 DeviceSettings deviceFromByte(uint8_t selector) {

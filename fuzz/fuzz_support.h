@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "store/dictionary_pair.h"
@@ -47,6 +48,11 @@ DeviceSettings deviceFromByte(uint8_t selector);
 inline Direction directionFromByte(uint8_t selector) {
   return (selector & 1) ? Direction::RussianHebrew : Direction::HebrewRussian;
 }
+
+// The invariants of a page as the window's viewer receives it, in either
+// order of Hebrew: only page tags with safe attributes, nested no deeper
+// than the cap, no comment or broken tag, and settled after one pass.
+void checkViewerPage(std::u16string_view page);
 
 // Aborts with a message; a broken invariant is a finding like a crash.
 [[noreturn]] void fail(const char* what);

@@ -96,12 +96,24 @@ class Checker {
         return;
       }
       recordAt_[static_cast<uint32_t>(pos)] = count++;
+      checkMarkup(static_cast<uint32_t>(pos), view);
       pos += view.recordLength;
     }
     if (pos != end) report("the last record runs past the end of the file");
     if (count != file_.header.entryCount())
       report("the file holds " + std::to_string(count) + " records, the header says " +
              std::to_string(file_.header.entryCount()));
+  }
+
+  // A shown text reaches the article page as it is.
+  void checkMarkup(uint32_t pos, const EntryRecord& view) {
+    for (int i = 0; i < kTextFieldCount; ++i) {
+      const FieldRule rule = fieldRule(direction_, i);
+      if (!rule.shown) continue;
+      if (const auto issue = markupProblem(rule.script, view.field(i)))
+        report("the record at position " + std::to_string(pos) + " (entry " + std::to_string(view.entryId) +
+               ") has markup the article pages do not use in " + std::string(rule.keyword) + ": " + *issue);
+    }
   }
 
   void checkListIndex() {

@@ -5,6 +5,7 @@
 
 #include "text/display_text.h"
 #include "text/utf.h"
+#include "ui/page_markup.h"
 
 namespace orva {
 
@@ -90,6 +91,14 @@ bool showsAsControl(FieldScript script, uint8_t byte) {
   for (CodePage device : {CodePage::Cyrillic1251, CodePage::Western1252, CodePage::Hebrew1255})
     if (anyControl(HebrewDisplayText(text, DeviceSettings{kLanguageHebrew, device}))) return true;
   return false;
+}
+
+std::optional<std::string> markupProblem(FieldScript script, std::string_view bytes) {
+  if (bytes.find('<') == std::string_view::npos) return std::nullopt;
+  std::u16string text;
+  text.reserve(bytes.size());
+  for (char byte : bytes) text += widenByte(codePageOf(script), static_cast<uint8_t>(byte));
+  return recordMarkupProblem(text);
 }
 
 }  // namespace orva

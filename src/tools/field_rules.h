@@ -41,6 +41,11 @@ inline bool isControlCharacter(char16_t ch) { return ch < 0x20 || (ch >= 0x7F &&
 // control character (on any device code page, for Hebrew).
 bool showsAsControl(FieldScript script, uint8_t byte);
 
+// Whether the markup of a shown text (code-page bytes) uses only the tags
+// and attributes of the article pages. nullopt when it does; otherwise the
+// first offending tag in words.
+std::optional<std::string> markupProblem(FieldScript script, std::string_view bytes);
+
 inline constexpr char16_t kHebrewMarker = u'\u05BE';  // maqaf
 inline constexpr char16_t kRussianMarker = u'|';
 

@@ -268,6 +268,12 @@ class Parser {
     if (markers % 2 != 0)
       return problem(std::string(rule.keyword) + ": highlight markers come in pairs; this text has " +
                      std::to_string(markers));
+    // A shown text goes into the article page as it is: it may carry only
+    // the tags the pages use, whether written as characters or as escapes.
+    if (rule.shown) {
+      if (const auto issue = markupProblem(rule.script, bytes))
+        return problem(std::string(rule.keyword) + ": " + *issue);
+    }
     current_->fields[index] = std::move(bytes);
   }
 
