@@ -2,6 +2,8 @@
 // dictionary file.
 #include "morphology/headword_match.h"
 
+#include "text/collation.h"
+
 #include <algorithm>
 
 #include "article/article_page.h"
@@ -22,12 +24,6 @@ namespace {
 constexpr uint32_t kExactWalkLimit = 64;
 
 bool isQuoteByte(char c) { return c == '\'' || c == '"'; }
-
-uint8_t foldRussianByte(uint8_t byte) {
-  if (byte >= 0xC0 && byte <= 0xDF) byte = static_cast<uint8_t>(byte + 0x20);
-  if (byte == 0xA8 || byte == 0xB8) byte = 0xE5;
-  return byte;
-}
 
 std::optional<HeadwordEntry> entryAt(DictionaryFile& file, Direction direction, const DeviceSettings& device,
                                      uint32_t recordPos) {

@@ -157,8 +157,12 @@ WordResult readWord(const std::string& argument, const ReadOptions& options, Dic
   // and is the word itself when nothing of the headword is left over.
   const bool hebrew = direction == Direction::HebrewRussian;
   const std::string searched = hebrew ? withoutHebrewQuotes(query.view()) : std::string(query.view());
+  const auto isTheWord = [&](const std::string& h) {
+    return headwordBeginsWith(h, searched, direction) &&
+           (hebrew ? withoutHebrewQuotes(h) : h).size() == searched.size();
+  };
   const bool begins = read && headwordBeginsWith(headword, searched, direction);
-  const bool same = begins && (hebrew ? withoutHebrewQuotes(headword) : headword).size() == searched.size();
+  const bool same = read && isTheWord(headword);
 
   std::string relationLine;
   if (!same && !options.exact) {
@@ -166,7 +170,7 @@ WordResult readWord(const std::string& argument, const ReadOptions& options, Dic
     if (hint.kind == LookupHint::Kind::FormOf &&
         articleOf(file, direction, device, hint.lemma.listOrdinal, page, headword)) {
       // A word that only came with punctuation around it needs no line.
-      if (folded(std::u16string(trimmedWord(*word))) != folded(hint.lemma.headword)) {
+      if (!isTheWord(headword)) {
         relationLine = argument + " \xE2\x86\x92 " + utf16ToUtf8(showControlCharacters(hint.lemma.headword, KeptLineEnds::CrLf));
         if (!hint.relation.empty()) relationLine += " (" + utf16ToUtf8(hint.relation) + ")";
         relationLine += "\n";
