@@ -235,23 +235,5 @@ TEST_F(WindowInputTest, TheHintLineOffersSuggestionsAsLinks) {
   EXPECT_TRUE(line.isHidden());
 }
 
-class QtEnvironment : public ::testing::Environment {
- public:
-  QtEnvironment(int& argc, char** argv) : argc_(argc), argv_(argv) {}
-  void SetUp() override { application_ = std::make_unique<QApplication>(argc_, argv_); }
-  void TearDown() override { application_.reset(); }
-
- private:
-  int& argc_;
-  char** argv_;
-  std::unique_ptr<QApplication> application_;
-};
-
 }  // namespace
 }  // namespace orva
-
-int main(int argc, char** argv) {
-  ::testing::InitGoogleTest(&argc, argv);
-  ::testing::AddGlobalTestEnvironment(new orva::QtEnvironment(argc, argv));
-  return RUN_ALL_TESTS();
-}
