@@ -82,7 +82,7 @@ TEST_F(VocabularyTest, HebrewRussianCoversTheArticlesFeatures) {
   EXPECT_GE(hebrew_.size(), 8000u);
   size_t lemmas = 0;
   std::set<uint32_t> labelledCodes;
-  std::map<uint32_t, int> verbFormsPerGroup;
+  std::map<uint32_t, std::set<uint32_t>> verbCodesPerGroup;
   std::map<uint32_t, int> listedFormsPerGroup;
   std::set<std::string> notes;
   for (const Entry& e : hebrew_) {
@@ -91,7 +91,7 @@ TEST_F(VocabularyTest, HebrewRussianCoversTheArticlesFeatures) {
     if (k > 0 && k < 200) ++listedFormsPerGroup[e.group()];
     if (!VerbFormLabel(static_cast<int32_t>(e.id)).empty() && e.text[5].empty()) {
       labelledCodes.insert(k);
-      ++verbFormsPerGroup[e.group()];
+      verbCodesPerGroup[e.group()].insert(k);
     }
     if ((k >= 400 && k <= 499) || k >= 600) {
       if (e.attributes[2] == 1) notes.insert("singular");
@@ -102,13 +102,22 @@ TEST_F(VocabularyTest, HebrewRussianCoversTheArticlesFeatures) {
     }
   }
   EXPECT_GE(lemmas, 2500u);
-  size_t inflectedVerbs = 0;
-  for (const auto& [group, forms] : verbFormsPerGroup) inflectedVerbs += forms >= 10;
-  EXPECT_GE(inflectedVerbs, 150u);
+  // A verb is inflected when its group shows at least ten labelled forms,
+  // and fully inflected when it shows every label there is: the infinitive
+  // and each person of past, future, present and imperative.
+  std::set<uint32_t> everyLabel;
   for (int code = 500; code <= 533; ++code) {
     if (VerbFormLabel(code).empty()) continue;
+    everyLabel.insert(static_cast<uint32_t>(code));
     EXPECT_TRUE(labelledCodes.count(code)) << "no entry shows label " << code;
   }
+  size_t inflectedVerbs = 0, fullyInflectedVerbs = 0;
+  for (const auto& [group, codes] : verbCodesPerGroup) {
+    inflectedVerbs += codes.size() >= 10;
+    fullyInflectedVerbs += codes == everyLabel;
+  }
+  EXPECT_GE(inflectedVerbs, 920u);
+  EXPECT_GE(fullyInflectedVerbs, 900u);
   EXPECT_EQ(notes, (std::set<std::string>{"construct", "feminine", "masculine", "plural", "singular"}));
   // A group has related forms when its pages list at least one other form.
   std::map<uint32_t, int> groupSize;
