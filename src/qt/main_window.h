@@ -1,88 +1,29 @@
 // The main window on Qt 6 Widgets: a dialog holding the word box, the
 // headword list and the article viewer, with the menu bar as a tool bar at
-// the bottom. It is the platform of MainDialog: frame, timers, menu bar and
-// on-screen keyboard, and it delivers key, focus, close and help events.
+// the bottom. It is the platform of MainDialog's frame; it puts the other
+// platform parts together and delivers resize and close events.
 #pragma once
 
 #include <QDialog>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <functional>
-#include <map>
 #include <memory>
 #include <string>
 
+#include "qt/about_dialog.h"
 #include "qt/article_viewer.h"
+#include "qt/desktop_services.h"
 #include "qt/hint_line.h"
+#include "qt/input_method_keyboard.h"
 #include "qt/list_widget.h"
+#include "qt/menu_bar.h"
+#include "qt/program_images.h"
+#include "qt/window_key_filter.h"
+#include "qt/window_timers.h"
 #include "qt/word_box.h"
 #include "ui/main_dialog.h"
 
 namespace orva {
-
-// What the window asks of the desktop. Tests replace it to keep modal boxes
-// and the desktop's document viewer out of the way.
-class DesktopServices {
- public:
-  virtual ~DesktopServices() = default;
-  virtual std::string programDirectory();
-  virtual DeviceSettings deviceSettings();
-  virtual void showMessage(QWidget* owner, const QString& caption, const QString& text, bool error);
-  virtual bool openDocument(const QString& path);
-  virtual void runAbout(QWidget* owner);
-  virtual void exitProcess(int exitCode);
-};
-
-// The About box: the product and version, a second line and the icon; no
-// buttons (the close button or Escape dismiss it).
-class AboutDialog : public QDialog {
- public:
-  explicit AboutDialog(QWidget* parent = nullptr);
-};
-
-QIcon applicationIcon();
-
-// The menu bar: a tool bar built from the menu-bar description. The two
-// direction buttons are pressed and released only by the logic, so pressing
-// the button already in force runs its whole command again.
-class QtMenuBar : public MenuBar {
- public:
-  QtMenuBar(QToolBar* toolBar, std::function<void(uint16_t)> command)
-      : toolBar_(toolBar), command_(std::move(command)) {}
-  void create(const MenuBarDescription& description, std::span<const std::u16string_view> tooltips) override;
-  void pressButton(uint16_t command, bool pressed) override;
-  void destroy() override;
-  QToolButton* button(uint16_t command) const;
-
- private:
-  QToolBar* toolBar_;
-  std::function<void(uint16_t)> command_;
-  std::map<uint16_t, QToolButton*> buttons_;
-};
-
-// Window timers on QTimer; each fires MainDialog's timer handler.
-class QtTimers : public Timers {
- public:
-  QtTimers(QObject* owner, std::function<void(uint32_t)> fire) : owner_(owner), fire_(std::move(fire)) {}
-  void start(uint32_t id, uint32_t periodMs) override;
-  void stop(uint32_t id) override;
-  void stopAll();
-  int interval(uint32_t id) const;
-
- private:
-  QObject* owner_;
-  std::function<void(uint32_t)> fire_;
-  std::map<uint32_t, QTimer*> timers_;
-};
-
-// The desktop's input method; on a desktop without a virtual keyboard it is
-// simply never up.
-class QtKeyboard : public OnScreenKeyboard {
- public:
-  bool isUp() const override;
-  void lower() override;
-};
 
 class MainWindow : public QDialog, private WindowFrame {
  public:
@@ -106,7 +47,6 @@ class MainWindow : public QDialog, private WindowFrame {
   static constexpr int kMenuBarHeight = 32;
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   // Enter and Escape never reach the dialog's accept and reject.
@@ -130,8 +70,6 @@ class MainWindow : public QDialog, private WindowFrame {
   void runAbout() override;
   void destroyAndExit(int exitCode) override;
 
-  bool ownsWidget(QObject* object) const;
-
   DesktopServices& services_;
   QtWordBox* wordBox_;
   QtListControl* list_;
@@ -142,6 +80,7 @@ class MainWindow : public QDialog, private WindowFrame {
   QtKeyboard keyboard_;
   std::unique_ptr<QtMenuBar> menuBar_;
   std::unique_ptr<MainDialog> dialog_;
+  std::unique_ptr<WindowKeyFilter> keyFilter_;
 };
 
 }  // namespace orva
