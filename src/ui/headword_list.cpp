@@ -161,7 +161,8 @@ void HeadwordList::keyDown(uint32_t key) {
 
 void HeadwordList::tap(int row) {
   if (row < 0 || row >= control_.rows()) return;
-  moveSelection(row);
+  control_.setSelection(row);
+  owner_.listRowTapped();
 }
 
 void HeadwordList::relayout() {

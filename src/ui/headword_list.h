@@ -37,6 +37,9 @@ class ListOwner {
   // The user moved the selection (a tap, or Up or Down inside the page), or
   // a key scrolled another entry under the selected row.
   virtual void listSelectionChanged() = 0;
+  // A tap chose a row: the selection changed as above, by the user's
+  // explicit choice.
+  virtual void listRowTapped() { listSelectionChanged(); }
   // The scroll bar or the wheel moved another entry under the selected row.
   virtual void listScrolledUnderSelection() {}
 };

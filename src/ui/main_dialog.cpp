@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "article/article_page.h"
+#include "store/list_index.h"
 #include "store/prefix_search.h"
 #include "store/record_reader.h"
 #include "text/display_text.h"
@@ -134,9 +135,12 @@ bool MainDialog::filterKey(uint32_t message, uint32_t& keyCode) {
     // else.
     const bool followLemma = keyCode == VK_RETURN && message == WM_KEYDOWN && !suppressNextChange_ &&
                              hint_.kind == LookupHint::Kind::FormOf;
+    const bool settle = keyCode == VK_RETURN && message == WM_KEYDOWN && !suppressNextChange_ && !followLemma;
     suppressNextChange_ = false;
     keyCode = 0;
     if (followLemma) followHint(0);
+    // Enter on a found word makes it a visit of the history at once.
+    if (settle) settleShownArticle();
     return true;
   }
   return false;
@@ -144,13 +148,7 @@ bool MainDialog::filterKey(uint32_t message, uint32_t& keyCode) {
 
 void MainDialog::lookUpTypedText(std::u16string typed) {
   suppressNextChange_ = true;
-  // A dictionary replaced or changed since the last lookup is opened again;
-  // the list and the article of the old file go with it.
-  if (currentFile().reopenIfChanged() != FileChange::Unchanged) {
-    platform_.list.resetContent();
-    if (view_ != nullptr) view_->ShowPage(u"");
-    list_.Reset(currentFile().entryCount(), 0);
-  }
+  takeUpChangedFile();
   const TypedQuery query = makeTypedQuery(typed, direction_, device_);
   const auto found = findTypedPrefix(query.view(), currentFile(), direction_, device_);
   bool begins = false;
@@ -158,6 +156,7 @@ void MainDialog::lookUpTypedText(std::u16string typed) {
     list_.ScrollToIndex(static_cast<int32_t>(*found));
     platform_.list.repaintNow();
     ShowArticle();
+    if (shown_ && visitPending_) shown_->typed = typed;
     begins = selectedHeadwordBegins(typed);
   }
   // The list stays on the nearest entry either way; the hint line says when
@@ -170,6 +169,16 @@ void MainDialog::lookUpTypedText(std::u16string typed) {
   }
   showHint(std::move(content));
   suppressNextChange_ = false;
+}
+
+void MainDialog::takeUpChangedFile() {
+  // A dictionary replaced or changed since the last lookup is opened again;
+  // the list and the article of the old file go with it.
+  if (currentFile().reopenIfChanged() != FileChange::Unchanged) {
+    platform_.list.resetContent();
+    if (view_ != nullptr) view_->ShowPage(u"");
+    list_.Reset(currentFile().entryCount(), 0);
+  }
 }
 
 bool MainDialog::selectedHeadwordBegins(std::u16string_view typed) {
@@ -211,8 +220,88 @@ void MainDialog::followHint(int link) {
   if (target.listOrdinal >= list_.entryCount()) return;  // names no entry of this list
   list_.ScrollToIndex(static_cast<int32_t>(target.listOrdinal));
   platform_.list.repaintNow();
-  showSelectedArticle(true);
+  if (const auto entry = showSelectedArticle(true)) articleShown(*entry, true);
   showHint({});
+}
+
+void MainDialog::listRowTapped() {
+  listSelectionChanged();
+  settleShownArticle();
+}
+
+void MainDialog::articleShown(const HistoryEntry& entry, bool settle) {
+  shown_ = entry;
+  visitPending_ = !settle;
+  if (settle) {
+    platform_.timers.stop(kHistoryVisitTimer);
+    history_.visit(entry);
+  } else {
+    platform_.timers.start(kHistoryVisitTimer, kHistoryVisitDelay);
+  }
+}
+
+void MainDialog::settleShownArticle() {
+  platform_.timers.stop(kHistoryVisitTimer);
+  visitPending_ = false;
+  if (!shown_) return;
+  shown_->typed.clear();
+  history_.visit(*shown_);
+}
+
+bool MainDialog::goBack() {
+  if (!started_ || destroyed_ || closing_) return false;
+  settleShownArticle();
+  // Away from every visit (a direction command's first article, a blank
+  // page), Back returns to the current one first.
+  const HistoryEntry* current = history_.current();
+  if (current != nullptr && (!shown_ || !shown_->sameEntry(*current))) return showHistoryEntry(*current);
+  return showHistoryEntry(history_.back());
+}
+
+bool MainDialog::goForward() {
+  if (!started_ || destroyed_ || closing_) return false;
+  settleShownArticle();
+  return showHistoryEntry(history_.forward());
+}
+
+bool MainDialog::showHistoryEntry(const std::optional<HistoryEntry>& entry) {
+  if (!entry) return false;
+  if (entry->direction != direction_) switchDirection(entry->direction, true);
+  platform_.timers.stop(kFirstArticleTimer);  // the entry is what the page shows now
+  takeUpChangedFile();
+  DictionaryFile& file = currentFile();
+  // The entry is where it was unless the dictionary changed since; then
+  // its headword is looked up again.
+  std::optional<uint32_t> ordinal;
+  if (entry->listOrdinal < list_.entryCount()) {
+    RecordBuffer buffer{};
+    EntryRecord record{};
+    const auto pos = readListRecordPos(file, entry->listOrdinal);
+    if (pos && readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, record) &&
+        WordBoxText(record, direction_, device_) == entry->headword)
+      ordinal = entry->listOrdinal;
+  }
+  if (!ordinal) {
+    suppressNextChange_ = true;
+    const TypedQuery query = makeTypedQuery(entry->headword, direction_, device_);
+    ordinal = findTypedPrefix(query.view(), file, direction_, device_);
+    suppressNextChange_ = false;
+  }
+  if (!ordinal) return false;
+  list_.ScrollToIndex(static_cast<int32_t>(*ordinal));
+  platform_.list.repaintNow();
+  shown_ = showSelectedArticle(true);
+  visitPending_ = false;
+  showHint({});
+  return true;
+}
+
+void MainDialog::selectWordBox() {
+  if (!started_ || destroyed_ || closing_) return;
+  platform_.wordBox.setFocus();
+  // Selected now; a select-all still to come would take what is typed next.
+  platform_.timers.stop(kSelectAllTimer);
+  platform_.wordBox.selectAll();
 }
 
 bool MainDialog::redirectTypingToWordBox(char16_t c) {
@@ -230,24 +319,27 @@ void MainDialog::listScrolledUnderSelection() {
   if (!closing_) platform_.timers.start(kScrollArticleTimer, kScrollArticleDelay);
 }
 
-void MainDialog::ShowArticle() { showSelectedArticle(!wordEditActive_); }
+void MainDialog::ShowArticle() {
+  if (const auto entry = showSelectedArticle(!wordEditActive_)) articleShown(*entry, false);
+}
 
-void MainDialog::showSelectedArticle(bool writeBack) {
+std::optional<HistoryEntry> MainDialog::showSelectedArticle(bool writeBack) {
   // Whatever shows the selected row's article makes a pending one redundant.
   platform_.timers.stop(kScrollArticleTimer);
   platform_.list.repaintNow();
   const int row = platform_.list.selection();
   // With no selected row, or a record that cannot be read, there is nothing
   // to compose: the word box and the page stay as they are.
-  if (row < 0) return;
+  if (row < 0) return std::nullopt;
   DictionaryFile& file = currentFile();
   RecordBuffer buffer{};
   EntryRecord record{};
   if (!readRecord(file.handle, file.recordBase, file.formatVersion, platform_.list.itemData(row), buffer, record))
-    return;
+    return std::nullopt;
+  HistoryEntry shown{direction_, record.listOrdinal, WordBoxText(record, direction_, device_), {}};
   if (writeBack) {
     updatingWordBox_ = true;
-    platform_.wordBox.setText(WordBoxText(record, direction_, device_));
+    platform_.wordBox.setText(shown.headword);
     // Selected, so that typing replaces the headword instead of adding to it.
     platform_.wordBox.selectAll();
     updatingWordBox_ = false;
@@ -255,6 +347,7 @@ void MainDialog::showSelectedArticle(bool writeBack) {
     showHint({});
   }
   if (view_ != nullptr) ShowArticlePage(record, direction_, device_, pair_.hebrewRussian, *view_);
+  return shown;
 }
 
 void MainDialog::onHelp() {
@@ -298,6 +391,12 @@ void MainDialog::onHebrewRussian() { switchDirection(Direction::HebrewRussian); 
 void MainDialog::onRussianHebrew() { switchDirection(Direction::RussianHebrew); }
 
 void MainDialog::switchDirection(Direction to, bool keepTyping) {
+  // Leaving an article by a direction command makes it a visit; the
+  // article goes from the screen either way.
+  if (!keepTyping) settleShownArticle();
+  platform_.timers.stop(kHistoryVisitTimer);
+  shown_.reset();
+  visitPending_ = false;
   const bool hebrew = to == Direction::HebrewRussian;
   const uint16_t pressed = hebrew ? IDM_HEBREW_RUSSIAN : IDM_RUSSIAN_HEBREW;
   const uint16_t released = hebrew ? IDM_RUSSIAN_HEBREW : IDM_HEBREW_RUSSIAN;
@@ -375,7 +474,10 @@ void MainDialog::onTimer(uint32_t id) {
       platform_.timers.stop(kFirstArticleTimer);
       if (platform_.list.rows() > 0) platform_.list.setSelection(0);
       platform_.list.repaintNow();
-      ShowArticle();
+      // Nobody looked this entry up: it is no visit of the history.
+      showSelectedArticle(!wordEditActive_);
+      shown_.reset();
+      visitPending_ = false;
       break;
     case kSelectAllTimer:
       platform_.timers.stop(kSelectAllTimer);
@@ -384,6 +486,11 @@ void MainDialog::onTimer(uint32_t id) {
     case kScrollArticleTimer:
       platform_.timers.stop(kScrollArticleTimer);
       ShowArticle();
+      break;
+    case kHistoryVisitTimer:
+      platform_.timers.stop(kHistoryVisitTimer);
+      if (shown_ && visitPending_) history_.visit(*shown_);
+      visitPending_ = false;
       break;
     default: break;
   }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "text/device_settings.h"
 #include "ui/headword_list.h"
 #include "ui/hint_line.h"
+#include "ui/lookup_history.h"
 #include "ui/lookup_hint.h"
 #include "ui/platform.h"
 
@@ -79,6 +81,8 @@ class MainDialog : public CommandSink, public ListOwner, public MessageSink {
   const DeviceSettings& device() const override { return device_; }
   bool closing() const override { return closing_; }
   void listSelectionChanged() override { command(LBN_SELCHANGE, IDC_HEADWORD_LIST); }
+  // A tap on a row is a visit at once.
+  void listRowTapped() override;
   // Scrolling shows the highlighted row's article once it pauses.
   void listScrolledUnderSelection() override;
 
@@ -96,6 +100,20 @@ class MainDialog : public CommandSink, public ListOwner, public MessageSink {
   // the platform then delivers to the word box, replaces it. False when
   // the character is not one to type.
   bool redirectTypingToWordBox(char16_t c);
+
+  // The session's history: Back and Forward show the entry before or after
+  // the current one, switching the direction when it belongs to the other
+  // one, and write its headword into the word box. An article still
+  // resting on screen is recorded first, so that Forward comes back to it;
+  // from a page that is no visit, Back shows the current entry again.
+  // False when there is nothing in that direction.
+  bool goBack();
+  bool goForward();
+  const LookupHistory& history() const { return history_; }
+
+  // Gives the word box the focus with its whole text selected, so that
+  // typing starts a new word.
+  void selectWordBox();
 
   // MessageSink: a message box owned by the window.
   void showMessage(std::u16string_view caption, std::u16string_view text) override;
@@ -132,8 +150,17 @@ class MainDialog : public CommandSink, public ListOwner, public MessageSink {
   // script, which keeps the text and leaves the lookup to the caller.
   void switchDirection(Direction to, bool keepTyping = false);
   // The article of the selected row; `writeBack` puts its headword into the
-  // word box.
-  void showSelectedArticle(bool writeBack);
+  // word box. Returns the entry shown, if any.
+  std::optional<HistoryEntry> showSelectedArticle(bool writeBack);
+  // An article on screen becomes a visit once it has stayed there a while;
+  // `settle` records it at once.
+  void articleShown(const HistoryEntry& entry, bool settle);
+  // Records the article on screen as settled, if one is.
+  void settleShownArticle();
+  bool showHistoryEntry(const std::optional<HistoryEntry>& entry);
+  // Opens the current dictionary again when its file changed, with a fresh
+  // list and a blank page.
+  void takeUpChangedFile();
   // Whether the selected row's headword begins with the typed query.
   bool selectedHeadwordBegins(std::u16string_view typed);
   void showHint(HintLineContent content);
@@ -170,6 +197,11 @@ class MainDialog : public CommandSink, public ListOwner, public MessageSink {
   LookupHintSource* hintSource_ = nullptr;
   HintLineContent hint_;
   Size client_;
+  LookupHistory history_;
+  // The entry whose article is on screen, and whether it is still waiting
+  // to count as a visit.
+  std::optional<HistoryEntry> shown_;
+  bool visitPending_ = false;
 };
 
 }  // namespace orva

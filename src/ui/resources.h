@@ -43,6 +43,11 @@ inline constexpr uint32_t kKeyboardWatchPeriod = 200;
 // that a drag over the whole index renders no article per step.
 inline constexpr uint32_t kScrollArticleTimer = 2801;
 inline constexpr uint32_t kScrollArticleDelay = 150;
+// An article that stays on screen this long counts as visited in the
+// session's history: typing a word letter by letter visits only the entry
+// where the typing rests.
+inline constexpr uint32_t kHistoryVisitTimer = 2802;
+inline constexpr uint32_t kHistoryVisitDelay = 1000;
 
 // List locales sent with a direction change (the list keeps no use for them).
 inline constexpr uint32_t kHebrewListLocale = 0x040D040D;
