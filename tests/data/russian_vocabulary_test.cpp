@@ -238,7 +238,7 @@ TEST(RussianVocabularyTest, HeadwordsCoverTheFrequentLemmas) {
   // The floors (percent of the top lemmas that are headwords) are what the
   // vocabulary reaches today; raise them as words are added, never lower
   // them. The aim is 97% of the top 3,000 and 95% of the whole list.
-  const std::vector<std::pair<size_t, double>> floors = {{1000, 99.0}, {3000, 85.0}, {lemmas.size(), 75.0}};
+  const std::vector<std::pair<size_t, double>> floors = {{1000, 100.0}, {3000, 99.9}, {lemmas.size(), 99.9}};
   for (const auto& [top, floor] : floors) {
     std::vector<std::string> missing;
     for (size_t i = 0; i < top; ++i)
