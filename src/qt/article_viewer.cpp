@@ -33,7 +33,10 @@ QtArticleView::QtArticleView(QWidget* parent, bool visualOrder)
   browser_->setOpenLinks(false);
   browser_->setOpenExternalLinks(false);
   browser_->setSearchPaths({});
-  browser_->setFocusPolicy(Qt::NoFocus);
+  // A click gives it the focus, so that a selection can be copied with
+  // Ctrl+C; Tab passes it by.
+  browser_->setFocusPolicy(Qt::ClickFocus);
+  browser_->setVisualOrder(visualOrder);
 }
 
 QtArticleView::~QtArticleView() { delete browser_; }

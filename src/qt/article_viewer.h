@@ -17,6 +17,17 @@ class PageBrowser : public QTextBrowser {
  public:
   explicit PageBrowser(QWidget* parent) : QTextBrowser(parent) {}
 
+  // Copies (article_copy.cpp): a selection copied with Ctrl+C, and the whole
+  // article from the context menu's "Copy Article" or Ctrl+Shift+C, reach
+  // the clipboard as plain text in logical order. `visualOrder`: the page
+  // shows right-to-left blocks reversed.
+  void setVisualOrder(bool visualOrder) { visualOrder_ = visualOrder; }
+  void copyArticle() const;
+  QMimeData* createMimeDataFromSelection() const override;
+  // The context menu: the standard one (Copy, Select All) and "Copy Article".
+  QMenu* createArticleMenu(const QPoint& position);
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
   // The document asks here, through the meta-object, for every image and
   // style sheet a page names.
   QVariant loadResource(int type, const QUrl& name) override;
@@ -25,6 +36,7 @@ class PageBrowser : public QTextBrowser {
 
  private:
   int refused_ = 0;
+  bool visualOrder_ = false;
 };
 
 class QtArticleView : public ArticleView {

@@ -30,6 +30,7 @@ MainWindow::MainWindow(DesktopServices& services, QWidget* parent)
   hintLine_->connectTo([this](int link) { dialog_->followHint(link); });
   keyFilter_ = std::make_unique<WindowKeyFilter>(this, *dialog_, list_, wordBox_->widget());
   qApp->installEventFilter(keyFilter_.get());
+  shortcuts_ = std::make_unique<WindowShortcuts>(this, *dialog_, [this] { return view_ ? view_->widget() : nullptr; });
 }
 
 MainWindow::~MainWindow() {
@@ -37,7 +38,11 @@ MainWindow::~MainWindow() {
   timers_->stopAll();
 }
 
-void MainWindow::start() { dialog_->start(); }
+void MainWindow::start() {
+  dialog_->start();
+  WindowShortcuts::showInTooltip(menuBar_->button(IDM_RUSSIAN_HEBREW), WindowShortcuts::russianHebrew());
+  WindowShortcuts::showInTooltip(menuBar_->button(IDM_HEBREW_RUSSIAN), WindowShortcuts::hebrewRussian());
+}
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
@@ -73,6 +78,7 @@ ArticleView& MainWindow::createArticleView(const Rect& rect) {
   view_ = std::make_unique<QtArticleView>(this, !dialog_->device().isHebrew());
   moveArticleView(rect);
   view_->widget()->show();
+  keyFilter_->setArticle(view_->widget());
   return *view_;
 }
 
@@ -80,7 +86,10 @@ void MainWindow::moveArticleView(const Rect& rect) {
   if (view_) view_->widget()->setGeometry(rect.x, rect.y, rect.width, rect.height);
 }
 
-void MainWindow::destroyArticleView() { view_.reset(); }
+void MainWindow::destroyArticleView() {
+  keyFilter_->setArticle(nullptr);
+  view_.reset();
+}
 
 void MainWindow::showMessage(std::u16string_view caption, std::u16string_view text) {
   services_.showMessage(this, toQString(caption), toQString(text), caption == kErrorCaption);

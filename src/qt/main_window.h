@@ -19,6 +19,7 @@
 #include "qt/menu_bar.h"
 #include "qt/program_images.h"
 #include "qt/window_key_filter.h"
+#include "qt/window_shortcuts.h"
 #include "qt/window_timers.h"
 #include "qt/word_box.h"
 #include "ui/main_dialog.h"
@@ -81,6 +82,7 @@ class MainWindow : public QDialog, private WindowFrame {
   std::unique_ptr<QtMenuBar> menuBar_;
   std::unique_ptr<MainDialog> dialog_;
   std::unique_ptr<WindowKeyFilter> keyFilter_;
+  std::unique_ptr<WindowShortcuts> shortcuts_;
 };
 
 }  // namespace orva

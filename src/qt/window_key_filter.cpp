@@ -30,10 +30,11 @@ bool WindowKeyFilter::eventFilter(QObject* watched, QEvent* event) {
   if (!key->text().isEmpty()) {
     uint32_t character = key->text().at(0).unicode();
     if (dialog_.filterKey(WM_CHAR, character)) return true;
-    // A character typed into the list goes to the word box, where the
-    // logic has given the focus and selected the text it replaces.
+    // A character typed into the list or the article goes to the word box,
+    // where the logic has given the focus and selected the text it replaces.
     const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (watched == list_ && !shortcut && key->text().at(0).isPrint() &&
+    const bool typedAway = watched == list_ || (article_ != nullptr && watched == article_);
+    if (typedAway && !shortcut && key->text().at(0).isPrint() &&
         dialog_.redirectTypingToWordBox(static_cast<char16_t>(character))) {
       QKeyEvent typed(QEvent::KeyPress, key->key(), key->modifiers(), key->text(), key->isAutoRepeat(),
                       static_cast<quint16>(key->count()));

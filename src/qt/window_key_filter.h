@@ -1,6 +1,7 @@
 // The window's key filter: it sees every key for the window and its
 // children before they are delivered, hands it to the logic's filter, sends
-// characters typed into the list on to the word box and asks for help on F1.
+// characters typed into the list or the article on to the word box and asks
+// for help on F1.
 #pragma once
 
 #include <QObject>
@@ -15,6 +16,9 @@ class WindowKeyFilter : public QObject {
   // `window`: whose keys are filtered; `list` and `wordBox`: the widgets
   // between which typed characters move.
   WindowKeyFilter(QWidget* window, MainDialog& dialog, QWidget* list, QWidget* wordBox);
+  // The article viewer, which passes typed characters on like the list;
+  // null while there is none.
+  void setArticle(QWidget* article) { article_ = article; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -26,6 +30,7 @@ class WindowKeyFilter : public QObject {
   MainDialog& dialog_;
   QWidget* list_;
   QWidget* wordBox_;
+  QWidget* article_ = nullptr;
 };
 
 }  // namespace orva

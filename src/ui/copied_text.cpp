@@ -37,7 +37,11 @@ std::u16string copiedText(std::span<const ShownBlock> blocks, bool visualOrder) 
     std::u16string line = visualOrder && block.rightToLeft ? logicalFromVisualOrder(block.text)
                                                            : withoutBidiControls(block.text);
     std::replace(line.begin(), line.end(), u'\u00A0', u' ');
-    out += line;
+    // The spaces at a paragraph's edges come from the page's line breaks,
+    // not from its words.
+    const size_t first = line.find_first_not_of(u' ');
+    if (first == std::u16string::npos) continue;
+    out += std::u16string_view(line).substr(first, line.find_last_not_of(u' ') + 1 - first);
   }
   return out;
 }

@@ -29,8 +29,9 @@ struct ShownBlock {
 };
 
 // The copied text of the blocks, one line each, joined by line feeds: bidi
-// controls dropped, no-break spaces as spaces, and each right-to-left block
-// in logical order when `visualOrder` says the display reversed it.
+// controls dropped, no-break spaces as spaces and spaces at either end of a
+// line trimmed, and each right-to-left block in logical order when
+// `visualOrder` says the display reversed it.
 std::u16string copiedText(std::span<const ShownBlock> blocks, bool visualOrder);
 
 }  // namespace orva

@@ -110,8 +110,8 @@ TEST_F(WindowTest, StartsOnTheBundledDictionaries) {
   ASSERT_TRUE(heRu && ruHe);
   EXPECT_TRUE(heRu->isChecked());
   EXPECT_FALSE(ruHe->isChecked());
-  EXPECT_EQ(heRu->toolTip(), "Hebrew-Russian");
-  EXPECT_EQ(ruHe->toolTip(), "Russian-Hebrew");
+  EXPECT_EQ(heRu->toolTip(), "Hebrew-Russian (Ctrl+2)");
+  EXPECT_EQ(ruHe->toolTip(), "Russian-Hebrew (Ctrl+1)");
   // Options, separator, Help, separator, the two image buttons.
   EXPECT_EQ(window_->menuBarWidget()->actions().size(), 6);
   EXPECT_EQ(window_->timerInterval(kFirstArticleTimer), 2000);

@@ -45,9 +45,9 @@ TEST(CopiedText, AVisualOrderBlockComesBackInLogicalOrderWithItsBracketsAndPoint
 }
 
 TEST(CopiedText, JoinsBlocksAndTurnsOnlyRightToLeftOnesInVisualOrder) {
-  const std::u16string hebrew = shownVisually(u"ספר");
-  const std::u16string russian = u"\u202Dкнига (ж.)";
-  const std::u16string noBreak = u"a\u00A0b";
+  const std::u16string hebrew = shownVisually(u"ספר ");  // the page's line break reads as a space
+  const std::u16string russian = u"\u202Dкнига (ж.) ";
+  const std::u16string noBreak = u" a\u00A0b";
   const std::vector<ShownBlock> blocks{{hebrew, true}, {russian, false}, {u"", false}, {noBreak, false}};
   EXPECT_EQ(u8(copiedText(blocks, true)), "ספר\nкнига (ж.)\n\na b");
   // A display in logical order already holds the reading order.
