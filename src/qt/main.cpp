@@ -1,32 +1,82 @@
 // ORVA Pocket: the Russian-Hebrew pocket dictionary's window.
 #include <QApplication>
-#include <cstring>
+#include <QClipboard>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "morphology/lookup_hint_source.h"
 #include "qt/main_window.h"
+#include "qt/outside_lookup.h"
+#include "qt/qt_text.h"
+#include "qt/single_instance.h"
+#include "ui/instance_request.h"
 #include "ui/resources.h"
+#include "ui/window_arguments.h"
+
+namespace {
+
+void printVersion() {
+  const auto& v = orva::kFileVersion;
+  std::cout << "orva (ORVA Pocket) " << v[0] << '.' << v[1] << '.' << v[2] << '.' << v[3] << "\n";
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   // Answered before the toolkit starts, so that they need no display.
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--version") == 0) {
-      const auto& v = orva::kFileVersion;
-      std::cout << "orva (ORVA Pocket) " << v[0] << '.' << v[1] << '.' << v[2] << '.' << v[3] << "\n";
-      return 0;
-    }
-    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-      std::cout << "Usage: orva [--help | --version] [Qt options]\n\n"
-                   "Opens the ORVA Pocket window on rusheb.dic and hebrus.dic, read from\n"
-                   "the program's own directory.\n";
-      return 0;
-    }
+  if (orva::asksForVersion(argc, argv)) {
+    printVersion();
+    return 0;
+  }
+  if (orva::asksForHelp(argc, argv)) {
+    std::cout << orva::windowUsage();
+    return 0;
   }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("orva"));
+
+  // The toolkit has taken its own options out of the arguments by now.
+  std::vector<std::string> arguments;
+  const QStringList given = QApplication::arguments();
+  for (qsizetype i = 1; i < given.size(); ++i) arguments.push_back(given[i].toStdString());
+  const orva::WindowArguments parsed = orva::parseWindowArguments(arguments);
+  orva::InstanceRequest request;
+  switch (parsed.action) {
+    case orva::WindowArguments::Action::Error:
+      std::cerr << "orva: " << parsed.error << "\nTry 'orva --help'.\n";
+      return 2;
+    case orva::WindowArguments::Action::Help:
+      std::cout << orva::windowUsage();
+      return 0;
+    case orva::WindowArguments::Action::Version:
+      printVersion();
+      return 0;
+    case orva::WindowArguments::Action::LookUpWord:
+      request = orva::requestToLookUp(QString::fromStdString(parsed.word).toStdU16String());
+      break;
+    case orva::WindowArguments::Action::LookUpSelection:
+      request = orva::requestToLookUp(orva::toU16(orva::desktopSelection(*QApplication::clipboard())));
+      break;
+    case orva::WindowArguments::Action::Open:
+      break;
+  }
+
+  // A window of this user's on this display runs already: it shows itself
+  // and looks the word up.
+  const QString serverName = orva::instanceServerName();
+  if (orva::handToRunningInstance(serverName, request)) return 0;
+
   QApplication::setWindowIcon(orva::applicationIcon());
   orva::DesktopServices services;
   orva::MainWindow window(services);
+  // Later starts hand their words to this window; the requests are taken
+  // once the event loop runs. Without the socket the window still works,
+  // only on its own.
+  orva::InstanceServer server([&window](const orva::InstanceRequest& next) { orva::showAndLookUp(window, next); });
+  if (!server.listen(serverName)) {
+    std::cerr << "orva: cannot listen at " << serverName.toStdString() << "; later starts open windows of their own\n";
+  }
   // What the hint line says when no headword begins with the typed text: a
   // word's lemma, or the nearest headwords. Without a source the line stays
   // hidden; hand the window its source here, before start().
@@ -37,5 +87,7 @@ int main(int argc, char** argv) {
   window.resize(480, 536 + orva::MainWindow::kMenuBarHeight);
   window.start();
   window.show();
+
+  if (request.kind == orva::InstanceRequest::Kind::LookUp) orva::showAndLookUp(window, request);
   return application.exec();
 }
