@@ -1,13 +1,16 @@
 // The window's keyboard shortcuts.
 #include "qt/window_shortcuts.h"
 
+#include <QApplication>
+#include <QMouseEvent>
+
 #include "qt/article_viewer.h"
 #include "ui/resources.h"
 
 namespace orva {
 
 WindowShortcuts::WindowShortcuts(QWidget* window, MainDialog& dialog, std::function<PageBrowser*()> article)
-    : window_(window) {
+    : window_(window), dialog_(dialog) {
   // The keys run the direction buttons' own commands.
   add(russianHebrew(), [&dialog] { dialog.command(0, IDM_RUSSIAN_HEBREW); });
   add(hebrewRussian(), [&dialog] { dialog.command(0, IDM_HEBREW_RUSSIAN); });
@@ -24,6 +27,20 @@ WindowShortcuts::WindowShortcuts(QWidget* window, MainDialog& dialog, std::funct
   add(copyArticle(), [article] {
     if (PageBrowser* browser = article()) browser->copyArticle();
   });
+  qApp->installEventFilter(this);
+}
+
+WindowShortcuts::~WindowShortcuts() { qApp->removeEventFilter(this); }
+
+bool WindowShortcuts::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::MouseButtonPress) return false;
+  const auto* widget = qobject_cast<const QWidget*>(watched);
+  if (widget == nullptr || (widget != window_ && !window_->isAncestorOf(widget))) return false;
+  switch (static_cast<QMouseEvent*>(event)->button()) {
+    case Qt::BackButton: dialog_.goBack(); return true;
+    case Qt::ForwardButton: dialog_.goForward(); return true;
+    default: return false;
+  }
 }
 
 void WindowShortcuts::add(const QKeySequence& keys, std::function<void()> action) {

@@ -138,6 +138,11 @@ TEST_P(WindowKeysTest, DirectionKeysAreInTheTooltipsAndWorkWhereverTheFocusIs) {
   EXPECT_EQ(dialog().direction(), Direction::HebrewRussian);
   EXPECT_TRUE(heRu->isChecked());
   EXPECT_FALSE(ruHe->isChecked());
+  // From the word box, Ctrl+Tab switches too instead of moving the focus.
+  edit()->setFocus();
+  key(edit(), Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_EQ(dialog().direction(), Direction::RussianHebrew);
+  EXPECT_TRUE(edit()->hasFocus());
 }
 
 TEST_P(WindowKeysTest, CtrlLAndF6TakeTheWordBoxWithItsTextSelected) {
@@ -191,6 +196,12 @@ TEST_P(WindowKeysTest, AltLeftAndAltRightWalkTheHistoryAcrossDirections) {
   EXPECT_EQ(edit()->text(), QString::fromUtf8("שלום"));  // the box shows it as typed
   EXPECT_TRUE(pageHas("здравствуй"));
   EXPECT_EQ(dialog().history().size(), 3u);
+
+  // The mouse's back and forward buttons, over the article or the list.
+  QTest::mouseClick(viewer()->viewport(), Qt::BackButton);
+  EXPECT_EQ(edit()->text(), QString::fromUtf8("книга"));
+  QTest::mouseClick(&window_->list(), Qt::ForwardButton);
+  EXPECT_EQ(edit()->text(), QString::fromUtf8("שלום"));
 }
 
 TEST_P(WindowKeysTest, CopyArticleGivesPlainLogicalText) {
