@@ -6,6 +6,7 @@
 #include <QTextCursor>
 #include <QUrl>
 
+#include "qt/page_colours.h"
 #include "qt/qt_text.h"
 #include "ui/display_order.h"
 #include "ui/page_markup.h"
@@ -24,6 +25,15 @@ QVariant PageBrowser::loadResource(int type, const QUrl& name) {
     return nothing;
   }
   return QByteArray("");
+}
+
+void PageBrowser::mapColours() {
+  mapPageColours(*document(), palette().color(QPalette::Base), palette().color(QPalette::Text));
+}
+
+void PageBrowser::changeEvent(QEvent* event) {
+  QTextBrowser::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange) mapColours();
 }
 
 QtArticleView::QtArticleView(QWidget* parent, bool visualOrder)
@@ -51,6 +61,7 @@ void QtArticleView::endOfSource() {
   shown_ = source_;
   if (!visualOrder_) {
     browser_->setHtml(toQString(sanitisePage(rtlRunsInLogicalOrder(source_))));
+    browser_->mapColours();
     return;
   }
   // A display without bidi showed every block left to right exactly as
@@ -65,6 +76,7 @@ void QtArticleView::endOfSource() {
     cursor.insertText(QString(QChar(kLeftToRightOverride)));
   }
   cursor.endEditBlock();
+  browser_->mapColours();
 }
 
 }  // namespace orva

@@ -1,7 +1,8 @@
 // The article viewer: a read-only QTextBrowser with inert links. The page is
 // collected between a clear and the end of the source and then shown whole,
 // after going through the page sanitiser. The browser loads no resource the
-// program does not carry itself: a record cannot make it read a file.
+// program does not carry itself: a record cannot make it read a file. The
+// page's colours are shown in shades that read on the desktop's palette.
 #pragma once
 
 #include <QTextBrowser>
@@ -33,6 +34,11 @@ class PageBrowser : public QTextBrowser {
   QVariant loadResource(int type, const QUrl& name) override;
   // How many resources were asked for and refused since the browser was made.
   int refusedResources() const { return refused_; }
+  // Shows the page's colours in shades that read on the current palette.
+  void mapColours();
+
+ protected:
+  void changeEvent(QEvent* event) override;
 
  private:
   int refused_ = 0;

@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "qt/qt_text.h"
+#include "qt/readable_colours.h"
 #include "ui/display_order.h"
 
 namespace orva {
@@ -19,10 +20,13 @@ constexpr int kBorder = 1;
 
 QColor colourOf(uint32_t rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
-// The rows' canvas: a painter on the list widget.
+// The rows' canvas: a painter on the list widget. The logic's white rows
+// and black text, and its white text on the highlight, are drawn in the
+// palette's colours, each text readable on its row.
 class PainterCanvas : public RowCanvas {
  public:
-  PainterCanvas(QPainter& painter, QtListControl& list) : painter_(painter), list_(list) {}
+  PainterCanvas(QPainter& painter, QtListControl& list)
+      : painter_(painter), list_(list), colours_(listColours(list.palette())) {}
 
   Rect rowRect(int row) const override {
     const QRect r = list_.rowRect(row);
@@ -36,14 +40,22 @@ class PainterCanvas : public RowCanvas {
     return list_.palette().color(QPalette::Active, QPalette::Highlight).rgb() & 0xFFFFFF;
   }
   void fill(const Rect& rect, uint32_t colour) override {
-    painter_.fillRect(QRect(rect.x, rect.y, rect.width, rect.height), colourOf(colour));
+    if (colour == kWhite)
+      background_ = colours_.row;
+    else if (colour == highlightColour())
+      background_ = colours_.selectedRow;
+    else
+      background_ = colourOf(colour);
+    painter_.fillRect(QRect(rect.x, rect.y, rect.width, rect.height), background_);
   }
   void drawText(const Rect& clip, int left, std::u16string_view text, uint32_t colour, bool visualOrder) override {
     const QString shownText = shown(text, visualOrder);
     const QTextLayout& layout = list_.rowLayout(shownText, rightToLeft(shownText, visualOrder));
     painter_.save();
     painter_.setClipRect(QRect(clip.x, clip.y, clip.width, clip.height));
-    painter_.setPen(colourOf(colour));
+    const QColor pen = textColour(colour);
+    list_.notePaintedText(pen, background_);
+    painter_.setPen(pen);
     const qreal lineHeight = layout.lineCount() > 0 ? layout.lineAt(0).height() : 0;
     layout.draw(&painter_, QPointF(left, clip.y + (clip.height - lineHeight) / 2));
     painter_.restore();
@@ -62,8 +74,18 @@ class PainterCanvas : public RowCanvas {
     return layout.lineCount() > 0 ? qRound(layout.lineAt(0).naturalTextWidth()) : 0;
   }
 
+  // Text drawn over the row the last fill painted.
+  QColor textColour(uint32_t colour) const {
+    QColor wanted = colourOf(colour);
+    if (colour == kBlack) wanted = colours_.rowText;
+    if (colour == kWhite) wanted = background_ == colours_.selectedRow ? colours_.selectedRowText : QColor(Qt::white);
+    return readableOn(wanted, background_);
+  }
+
   QPainter& painter_;
   QtListControl& list_;
+  ListColours colours_;
+  QColor background_;
 };
 
 }  // namespace
@@ -208,10 +230,16 @@ void QtListControl::barAction(int action) {
   bar_->setSliderPosition(std::max(0, info_.pos));
 }
 
+void QtListControl::notePaintedText(const QColor& text, const QColor& background) {
+  const auto pair = std::make_pair(text.rgb(), background.rgb());
+  if (std::find(paintedText_.begin(), paintedText_.end(), pair) == paintedText_.end()) paintedText_.push_back(pair);
+}
+
 void QtListControl::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  // The control's own painting: a border and empty white rows.
-  painter.fillRect(rect(), Qt::white);
+  paintedText_.clear();
+  // The control's own painting: a border and empty rows.
+  painter.fillRect(rect(), listColours(palette()).row);
   painter.setPen(palette().color(QPalette::Mid));
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
   if (list_ != nullptr) {

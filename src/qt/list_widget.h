@@ -59,6 +59,10 @@ class QtListControl : public QWidget, public ListControl {
   const QTextLayout& rowLayout(const QString& text, bool rightToLeft);
   // How many row texts have been laid out so far.
   int layoutsMade() const { return layoutsMade_; }
+  // The text colours the last paint drew, each with its row's background,
+  // as RGB values; every pair once.
+  const std::vector<std::pair<QRgb, QRgb>>& paintedText() const { return paintedText_; }
+  void notePaintedText(const QColor& text, const QColor& background);
   // Row layouts kept at most; beyond that the cache starts afresh.
   static constexpr int kMaxRowLayouts = 128;
 
@@ -85,6 +89,7 @@ class QtListControl : public QWidget, public ListControl {
   bool updatingBar_ = false;
   QHash<QString, std::shared_ptr<QTextLayout>> layouts_;  // by direction mark and text
   int layoutsMade_ = 0;
+  std::vector<std::pair<QRgb, QRgb>> paintedText_;
 };
 
 }  // namespace orva

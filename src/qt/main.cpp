@@ -83,8 +83,7 @@ int main(int argc, char** argv) {
   // The source reads the dialog's own pair, which start() opens.
   const auto hintSource = orva::makeLookupHintSource(window.dialog().dictionaries(), window.dialog().device());
   window.dialog().setLookupHintSource(hintSource.get());
-  // Twice the reference screen of 240 x 268, with the menu bar below it.
-  window.resize(480, 536 + orva::MainWindow::kMenuBarHeight);
+  window.fitToScreen();
   window.start();
   window.show();
 

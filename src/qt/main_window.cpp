@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
+#include <QShortcut>
 
 #include "qt/qt_text.h"
+#include "qt/window_geometry.h"
 
 namespace orva {
 
@@ -18,7 +20,7 @@ MainWindow::MainWindow(DesktopServices& services, QWidget* parent)
   toolBar_->setObjectName("menuBar");
   toolBar_->setMovable(false);
   toolBar_->setFloatable(false);
-  toolBar_->setIconSize(QSize(kDirectionImageSize, kDirectionImageSize));
+  scaleIcons();
   timers_ = std::make_unique<QtTimers>(this, [this](uint32_t id) { dialog_->timer(id); });
   menuBar_ = std::make_unique<QtMenuBar>(toolBar_, [this](uint16_t id) { dialog_->command(0, id); });
   dialog_ = std::make_unique<MainDialog>(
@@ -31,6 +33,15 @@ MainWindow::MainWindow(DesktopServices& services, QWidget* parent)
   keyFilter_ = std::make_unique<WindowKeyFilter>(this, *dialog_, list_, wordBox_->widget());
   qApp->installEventFilter(keyFilter_.get());
   shortcuts_ = std::make_unique<WindowShortcuts>(this, *dialog_, [this] { return view_ ? view_->widget() : nullptr; });
+  const auto zoomKey = [this](const QKeySequence& keys, void (MainWindow::*action)()) {
+    auto* shortcut = new QShortcut(keys, this);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, action);
+  };
+  zoomKey(QKeySequence::ZoomIn, &MainWindow::zoomIn);
+  zoomKey(QKeySequence(Qt::CTRL | Qt::Key_Equal), &MainWindow::zoomIn);  // the plus key unshifted
+  zoomKey(QKeySequence::ZoomOut, &MainWindow::zoomOut);
+  zoomKey(QKeySequence(Qt::CTRL | Qt::Key_0), &MainWindow::resetZoom);
 }
 
 MainWindow::~MainWindow() {
@@ -44,9 +55,59 @@ void MainWindow::start() {
   WindowShortcuts::showInTooltip(menuBar_->button(IDM_HEBREW_RUSSIAN), WindowShortcuts::hebrewRussian());
 }
 
+int MainWindow::menuBarHeight() const { return std::max(kMenuBarHeight, toolBar_->sizeHint().height()); }
+
+QSize MainWindow::wishedSize() const { return {480, 536 + menuBarHeight()}; }
+
+QSize MainWindow::smallestSize() const { return {240, 268 + menuBarHeight()}; }
+
+void MainWindow::fitToScreen() {
+  const QScreen* screen = this->screen();
+  const QSize smallest = smallestSize();
+  const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(QPoint(0, 0), wishedSize());
+  setMinimumSize(smallest.boundedTo(available.size()));
+  setGeometry(fittedWindowGeometry(available, wishedSize(), smallest));
+}
+
+void MainWindow::zoomIn() {
+  zoom_.zoomIn();
+  applyZoom();
+}
+
+void MainWindow::zoomOut() {
+  zoom_.zoomOut();
+  applyZoom();
+}
+
+void MainWindow::resetZoom() {
+  zoom_.reset();
+  applyZoom();
+}
+
+void MainWindow::applyZoom() {
+  const QFont desktop = QApplication::font();
+  list_->setFont(zoom_.apply(desktop));
+  if (view_) view_->widget()->setFont(zoom_.apply(desktop));
+  if (dialog_->started()) dialog_->resize(clientSize());
+}
+
+void MainWindow::scaleIcons() {
+  const int factor = std::max(1, QFontMetrics(QApplication::font()).height() / (kDirectionImageSize + 4));
+  toolBar_->setIconSize(QSize(kDirectionImageSize * factor, kDirectionImageSize * factor));
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  // A new desktop font: the zoom starts from it.
+  if (event->type() == QEvent::ApplicationFontChange) {
+    scaleIcons();
+    applyZoom();
+  }
+}
+
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
-  toolBar_->setGeometry(0, height() - kMenuBarHeight, width(), kMenuBarHeight);
+  toolBar_->setGeometry(0, height() - menuBarHeight(), width(), menuBarHeight());
   dialog_->resize(clientSize());
 }
 
@@ -65,17 +126,15 @@ void MainWindow::setTitle(std::u16string_view title) { setWindowTitle(toQString(
 void MainWindow::setIcon() { setWindowIcon(applicationIcon()); }
 
 void MainWindow::centre() {
-  if (const QScreen* screen = this->screen()) {
-    QRect frame = geometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
-  }
+  // Centred, and kept inside the screen with room for the frame.
+  if (const QScreen* screen = this->screen()) move(fittedWindowGeometry(screen->availableGeometry(), size(), size()).topLeft());
 }
 
-Size MainWindow::clientSize() const { return {width(), std::max(0, height() - kMenuBarHeight)}; }
+Size MainWindow::clientSize() const { return {width(), std::max(0, height() - menuBarHeight())}; }
 
 ArticleView& MainWindow::createArticleView(const Rect& rect) {
   view_ = std::make_unique<QtArticleView>(this, !dialog_->device().isHebrew());
+  view_->widget()->setFont(zoom_.apply(QApplication::font()));
   moveArticleView(rect);
   view_->widget()->show();
   keyFilter_->setArticle(view_->widget());

@@ -22,6 +22,7 @@
 #include "qt/window_shortcuts.h"
 #include "qt/window_timers.h"
 #include "qt/word_box.h"
+#include "qt/zoom_level.h"
 #include "ui/main_dialog.h"
 
 namespace orva {
@@ -35,6 +36,23 @@ class MainWindow : public QDialog, private WindowFrame {
   // giving the window its size.
   void start();
 
+  // Gives the window its smallest size and its first size and place on its
+  // screen: the wished size where the screen has room for it, less where
+  // it has not.
+  void fitToScreen();
+  // The size the window opens with on a screen large enough: twice the
+  // reference screen of 240 x 268, with the menu bar below it.
+  QSize wishedSize() const;
+  // The smallest size that still shows the word box, some rows and the
+  // article: the reference screen with the menu bar.
+  QSize smallestSize() const;
+
+  // The zoom of the list and the article (Ctrl+plus, Ctrl+minus, Ctrl+0).
+  void zoomIn();
+  void zoomOut();
+  void resetZoom();
+  int zoomPercent() const { return zoom_.percent(); }
+
   MainDialog& dialog() { return *dialog_; }
   QtWordBox& wordBox() { return *wordBox_; }
   QtListControl& list() { return *list_; }
@@ -45,11 +63,15 @@ class MainWindow : public QDialog, private WindowFrame {
   // The period of a running timer, or -1.
   int timerInterval(uint32_t id) const { return timers_->interval(id); }
 
+  // The menu bar's height at the reference font; a larger desktop font
+  // makes it taller.
   static constexpr int kMenuBarHeight = 32;
+  int menuBarHeight() const;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
   // Enter and Escape never reach the dialog's accept and reject.
   void accept() override {}
   void reject() override {}
@@ -71,6 +93,13 @@ class MainWindow : public QDialog, private WindowFrame {
   void runAbout() override;
   void destroyAndExit(int exitCode) override;
 
+  // Sets the zoomed fonts on the list and the article and lays the rows out
+  // again.
+  void applyZoom();
+  // The direction buttons' images at a whole multiple of their size that
+  // suits the desktop's font.
+  void scaleIcons();
+
   DesktopServices& services_;
   QtWordBox* wordBox_;
   QtListControl* list_;
@@ -83,6 +112,7 @@ class MainWindow : public QDialog, private WindowFrame {
   std::unique_ptr<MainDialog> dialog_;
   std::unique_ptr<WindowKeyFilter> keyFilter_;
   std::unique_ptr<WindowShortcuts> shortcuts_;
+  ZoomLevel zoom_;
 };
 
 }  // namespace orva
