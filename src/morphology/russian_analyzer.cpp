@@ -10,7 +10,7 @@
 
 #include "morphology/russian_form_note.h"
 #include "morphology/russian_irregular_forms.h"
-#include "morphology/word_shape.h"
+#include "text/collation.h"
 #include "text/utf.h"
 
 namespace orva {

@@ -3,7 +3,8 @@
 // Hebrew geresh and gershayim (written ' and " in the files), the order of
 // the entries and keys of a dictionary file, and the clean-up of typed or
 // pasted text (surrounding blanks and punctuation, further lines, Hebrew
-// points and cantillation, decomposed ё and й).
+// points and cantillation, decomposed ё and й), and the trimming and
+// Russian folding of the words the analysers read.
 #pragma once
 
 #include <cstddef>
@@ -96,5 +97,18 @@ std::u16string cleanTypedText(std::u16string_view line);
 
 // ё and Ё as е, the way the lookup spells them in a Russian query.
 inline char16_t typedYoAsYe(char16_t ch) { return ch == u'ё' || ch == u'Ё' ? u'е' : ch; }
+
+// ---- Words for the analysers (UTF-16) ----
+
+// `text` without leading and trailing blanks, punctuation and symbols; a
+// hyphen or apostrophe inside the word stays, and so does a geresh after a
+// Hebrew letter.
+std::u16string_view trimmedWord(std::u16string_view text);
+
+// Russian and Latin capitals to lower case, stress marks dropped, ё kept.
+std::u16string lowerRussian(std::u16string_view text);
+
+// lowerRussian with ё and Ё as е: two spellings the lookup takes as one word.
+std::u16string foldedRussian(std::u16string_view text);
 
 }  // namespace orva

@@ -10,7 +10,6 @@
 #include "store/prefix_search.h"
 #include "text/collation.h"
 #include "text/typed_query.h"
-#include "morphology/word_shape.h"
 #include "text/utf.h"
 #include "tools/article_text.h"
 #include "tools/command_line.h"

@@ -6,7 +6,7 @@
 
 #include "morphology/russian_form_note.h"
 #include "morphology/russian_irregular_forms.h"
-#include "morphology/word_shape.h"
+#include "text/collation.h"
 #include "support/test_files.h"
 
 namespace orva {
@@ -108,15 +108,6 @@ TEST(RussianFormNote, TellsOnlyEndingsWithOneReading) {
   // книге is dative or prepositional: no note rather than a wrong one.
   EXPECT_EQ(u8(russianFormNote(u"книге", u"книга")), "");
   EXPECT_EQ(u8(russianFormNote(u"книга", u"книга")), "");
-}
-
-TEST(WordShape, TrimsPunctuationButKeepsWhatBelongsToTheWord) {
-  EXPECT_EQ(u8(trimmedWord(u"  «книга», ")), "книга");
-  EXPECT_EQ(u8(trimmedWord(u"(кто-то)!")), "кто-то");
-  EXPECT_EQ(u8(trimmedWord(u"צ'")), "צ'");             // a geresh after a Hebrew letter stays
-  EXPECT_EQ(u8(trimmedWord(u"\"דו\"ח\"")), "דו\"ח");  // the quotation marks go, the gershayim stays
-  EXPECT_EQ(u8(trimmedWord(u"!?.")), "");
-  EXPECT_EQ(u8(foldedRussian(u"ЁЖИК Ёлка")), "ежик елка");
 }
 
 }  // namespace
