@@ -12,6 +12,41 @@
 
 namespace orva {
 
+namespace {
+
+// How many records after the first match are looked at for a headword
+// spelled exactly as typed: alike spellings sort together, and a word has
+// only a few (סכו"ם, סכום).
+constexpr int kAlikeSpellingsLookedAt = 8;
+
+// Hebrew headwords that differ only by a geresh or gershayim sort as one
+// word, the quoted spelling often first (סכו"ם, "cutlery", before סכום,
+// "sum"). When the first match is not spelled as typed, a headword among
+// the next few that begin with the query and is spelled exactly as typed
+// is the word the user means. Its list number, checked against the list
+// like any answer; nothing when there is none.
+std::optional<uint32_t> exactSpellingAmongAlike(DictionaryFile& file, uint32_t pos, uint16_t firstLength,
+                                                std::string_view query, std::string_view typed) {
+  RecordBuffer buffer{};
+  EntryRecord view{};
+  uint16_t length = firstLength;
+  for (int i = 0; i < kAlikeSpellingsLookedAt; ++i) {
+    if (length == 0 || length > UINT32_MAX - pos) return std::nullopt;
+    pos += length;
+    if (!readRecord(file.handle, file.recordBase, file.formatVersion, pos, buffer, view)) return std::nullopt;
+    const std::string_view headword = view.headword();
+    if (!headwordBeginsWith(headword, query, Direction::HebrewRussian)) return std::nullopt;
+    if (headword == typed) {
+      if (readListRecordPos(file, view.listOrdinal) != pos) return std::nullopt;
+      return view.listOrdinal;
+    }
+    length = view.recordLength;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
 // The walk compares bytes: each code page widens distinct bytes to distinct
 // characters, so the device's code page cannot change whether a headword
 // begins with the query.
@@ -19,6 +54,7 @@ std::optional<uint32_t> findTypedPrefix(std::string_view query, DictionaryFile& 
                                         const DeviceSettings& /*device*/) {
   if (!file.isOpen()) return std::nullopt;
   query = query.substr(0, std::min(query.find('\0'), query.size()));
+  const std::string_view typed = query;
 
   // The search index orders Hebrew keys as if their first quote were not
   // there, which is how a query without quotes compares with them. A query
@@ -62,10 +98,16 @@ std::optional<uint32_t> findTypedPrefix(std::string_view query, DictionaryFile& 
     pos += view.recordLength;
     ok = readRecord(file.handle, file.recordBase, file.formatVersion, pos, buffer, view);
   }
-  // A failed step leaves the view on the last record read. Its list number
-  // is the answer only when the list shows that record there; a damaged
-  // file whose record names another row would otherwise show that row.
+  // A failed step leaves the view on the last record read (all but its
+  // length). Its list number is the answer only when the list shows that
+  // record there; a damaged file whose record names another row would
+  // otherwise show that row.
   if (readListRecordPos(file, view.listOrdinal) != readPos) return std::nullopt;
+  if (ok && direction == Direction::HebrewRussian && view.headword() != typed &&
+      view.headword().find_first_of("'\"") != std::string_view::npos &&
+      headwordBeginsWith(view.headword(), query, direction)) {
+    if (const auto exact = exactSpellingAmongAlike(file, readPos, view.recordLength, query, typed)) return exact;
+  }
   return view.listOrdinal;
 }
 

@@ -183,5 +183,25 @@ TEST(PrefixSearch, TheWalkPassesOverQuotesBeyondTheKey) {
   EXPECT_EQ(find(u"אבגדהוזחטיכל"), 1u);
 }
 
+TEST(PrefixSearch, AWholeWordFindsItsOwnSpellingAmongAlikeQuotedOnes) {
+  test::TempDir dir;
+  DictionaryFile file;
+  // סכו"ם ("cutlery") sorts with and before סכום ("sum"); likewise דו"ח and
+  // דוח. A word typed in full means the headword spelled as typed.
+  test::buildAndOpen(Direction::HebrewRussian,
+                     "entry 1 1\nheadword סכו\"ם\nentry 2 1\nheadword סכום\nentry 3 1\nheadword סכומים\n"
+                     "entry 4 1\nheadword דו\"ח\nentry 5 1\nheadword דוח\nentry 6 1\nheadword צה\"ל\n",
+                     dir.file("hebrus.dic"), file);
+  const auto find = [&](std::u16string_view typed) { return lookUp(file, Direction::HebrewRussian, typed, kHebrewDevice); };
+  // Order: דו"ח, דוח, סכו"ם, סכום, סכומים, צה"ל.
+  EXPECT_EQ(find(u"סכום"), 3u);
+  EXPECT_EQ(find(u"סכו\"ם"), 2u);  // typed with its gershayim: that one
+  EXPECT_EQ(find(u"סכו"), 2u);      // a prefix takes the first, as always
+  EXPECT_EQ(find(u"סכומ"), 4u);
+  EXPECT_EQ(find(u"דוח"), 1u);
+  EXPECT_EQ(find(u"דו\"ח"), 0u);
+  EXPECT_EQ(find(u"צהל"), 5u);  // no plain spelling: the quoted one
+}
+
 }  // namespace
 }  // namespace orva
