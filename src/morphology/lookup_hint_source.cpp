@@ -8,7 +8,7 @@
 
 #include "morphology/headword_match.h"
 #include "morphology/spelling_distance.h"
-#include "morphology/word_shape.h"
+#include "text/collation.h"
 #include "text/typed_query.h"
 
 namespace orva {
@@ -23,12 +23,6 @@ constexpr size_t kLongestSuggestedWord = 48;
 // At most this many letters before a form entry's headword may be prefixes
 // of the typed word (Hebrew ו, ה, ב, ל, מ, ש, כ and their combinations).
 constexpr size_t kMaxPrefixLetters = 3;
-
-std::u16string logicalOrder(std::u16string_view typed, Direction direction, const DeviceSettings& device) {
-  std::u16string text(typed);
-  if (direction == Direction::HebrewRussian && !device.isHebrew()) std::reverse(text.begin(), text.end());
-  return text;
-}
 
 // The most edits a suggestion may be away from a word of this length.
 size_t allowedEdits(size_t length) { return length <= 4 ? 1 : length <= 8 ? 2 : 3; }
@@ -50,20 +44,19 @@ class DictionaryHintSource final : public LookupHintSource {
     hint.typed = std::u16string(typed);
     DictionaryFile& file = pair_.file(direction);
     if (!file.isOpen() || file.entryCount() == 0) return hint;
-    const std::u16string logical = logicalOrder(typed, direction, device_);
-    const std::u16string word(trimmedWord(logical));
+    const std::u16string word(trimmedWord(typed));
     if (word.empty()) return hint;
     const std::string typedKey = comparisonKeyOfWord(word, direction);
 
     // A word pasted with punctuation around it.
-    if (word != logical) {
-      if (auto entry = findHeadword(file, direction, device_, word)) return formOf(std::move(hint), *entry, u"");
+    if (word != typed) {
+      if (auto entry = findHeadword(file, direction, logicalDevice(), word)) return formOf(std::move(hint), *entry, u"");
     }
 
     std::vector<LemmaCandidate> lemmas;
     if (const WordAnalyzer* analyzer = analyzerFor(direction)) lemmas = analyzer->lemmasOf(word);
     for (const LemmaCandidate& candidate : lemmas) {
-      auto entry = findHeadword(file, direction, device_, candidate.lemma);
+      auto entry = findHeadword(file, direction, logicalDevice(), candidate.lemma);
       if (!entry) continue;
       if (auto own = ownFormEntry(file, direction, *entry, typedKey)) return formOf(std::move(hint), *own, candidate.relation);
       return formOf(std::move(hint), *entry, candidate.relation);
@@ -91,7 +84,7 @@ class DictionaryHintSource final : public LookupHintSource {
   // finding; its article says exactly what the form is, so it is preferred.
   std::optional<HeadwordEntry> ownFormEntry(DictionaryFile& file, Direction direction, const HeadwordEntry& lemma,
                                             const std::string& typedKey) const {
-    for (HeadwordEntry& entry : groupEntries(file, direction, device_, lemma.entryId / 1000)) {
+    for (HeadwordEntry& entry : groupEntries(file, direction, logicalDevice(), lemma.entryId / 1000)) {
       if (entry.entryId == lemma.entryId || entry.key.empty() || entry.key.size() >= typedKey.size()) continue;
       if (typedKey.size() - entry.key.size() > kMaxPrefixLetters) continue;
       if (typedKey.compare(typedKey.size() - entry.key.size(), entry.key.size(), entry.key) == 0) return entry;
@@ -138,7 +131,7 @@ class DictionaryHintSource final : public LookupHintSource {
       const auto at = p == 0 ? place : insertionPoint(file, direction, logicalDevice(), probes[p]);
       if (!at) continue;
       const uint32_t first = *at > kNeighbourhood ? *at - kNeighbourhood : 0;
-      for (HeadwordEntry& entry : listEntries(file, direction, device_, first, *at + kNeighbourhood)) {
+      for (HeadwordEntry& entry : listEntries(file, direction, logicalDevice(), first, *at + kNeighbourhood)) {
         if (!seen.insert(entry.listOrdinal).second) continue;
         const size_t edits = spellingDistance(typedKey, entry.key, limit);
         if (edits > limit) continue;
@@ -159,7 +152,7 @@ class DictionaryHintSource final : public LookupHintSource {
     // Nothing is spelled alike: the headwords where the word would stand,
     // as a printed dictionary opened at that place shows them.
     const uint32_t first = *place >= 2 ? *place - 2 : 0;
-    for (HeadwordEntry& entry : listEntries(file, direction, device_, first, first + kMaxSuggestions - 1))
+    for (HeadwordEntry& entry : listEntries(file, direction, logicalDevice(), first, first + kMaxSuggestions - 1))
       suggestions.push_back({std::move(entry.shown), entry.listOrdinal});
     return suggestions;
   }

@@ -12,9 +12,9 @@
 
 namespace orva {
 
-// The typed text is taken as the word box holds it (Hebrew in visual order
-// on a device whose language is not Hebrew), and headwords are named as the
-// list shows them. `pair` and `device` must outlive the source.
+// The typed text is taken in logical order, whatever the device shows, and
+// headwords are named in logical order too: the hint line is read as
+// running text. `pair` and `device` must outlive the source.
 std::unique_ptr<LookupHintSource> makeLookupHintSource(DictionaryPair& pair, const DeviceSettings& device);
 
 // The same with the given analysers (either may be null: that language then

@@ -1,6 +1,6 @@
 // The lookup hint over small built dictionaries: which lemma is offered,
-// the dictionary's own form entries, the nearest headwords, and the word
-// box's visual order.
+// the dictionary's own form entries, the nearest headwords, and Hebrew in
+// logical order on every device.
 #include "morphology/lookup_hint_source.h"
 
 #include <gtest/gtest.h>
@@ -129,15 +129,20 @@ TEST_F(LookupHintTest, PrefersTheDictionarysOwnFormEntry) {
   EXPECT_EQ(u8(hints->hintFor(Direction::HebrewRussian, u"ובבית").lemma.headword), "בית");
 }
 
-TEST_F(LookupHintTest, HebrewInTheWordBoxIsInVisualOrderOnOtherDevices) {
+TEST_F(LookupHintTest, HebrewIsReadAndNamedInLogicalOrderOnEveryDevice) {
   device_.language = kLanguageRussian;
   auto hints = source({}, {{u"הספרים", {{u"ספר", u""}}}});
-  // The word box shows הספרים reversed; the analyser gets it in logical
-  // order and the headword comes back as the list shows it.
-  const LookupHint hint = hints->hintFor(Direction::HebrewRussian, u"םירפסה");
+  // The window hands over the text in logical order even where the word box
+  // shows it reversed, and the hint line is read as running text: nothing
+  // is reversed on the way in or out.
+  const LookupHint hint = hints->hintFor(Direction::HebrewRussian, u"הספרים");
   ASSERT_EQ(hint.kind, LookupHint::Kind::FormOf);
-  EXPECT_EQ(u8(hint.typed), "םירפסה");
-  EXPECT_EQ(u8(hint.lemma.headword), "םירפס");
+  EXPECT_EQ(u8(hint.typed), "הספרים");
+  EXPECT_EQ(u8(hint.lemma.headword), "ספרים");
+  const LookupHint missing = hints->hintFor(Direction::HebrewRussian, u"ספרימ");
+  ASSERT_EQ(missing.kind, LookupHint::Kind::NotInDictionary);
+  ASSERT_FALSE(missing.suggestions.empty());
+  EXPECT_EQ(u8(missing.suggestions[0].headword), "ספרים");
 }
 
 TEST_F(LookupHintTest, SuggestsTheNearestHeadwordsWhenNoLemmaIsThere) {
