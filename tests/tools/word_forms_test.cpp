@@ -1,7 +1,7 @@
 // orvadict WORD for words that are not headwords: the relation line and the
 // lemma's article, --exact, the nearest headwords on a miss, the same per
-// line with --stdin, and the table of Russian forms over the bundled
-// dictionary.
+// line with --stdin; over the bundled dictionaries, the tables of Russian
+// and Hebrew forms and every headword finding its own article.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -138,46 +138,114 @@ TEST_F(WordFormsTest, StdinAnswersEveryLineTheSameWay) {
 
 // The table of typed forms, each with the headword it must lead to, through
 // the executable and the bundled dictionary; at least 95 of 100 must.
-TEST(RussianFormTable, LeadsFormsToTheirLemmas) {
-  test::TempDir scratch;
-  std::ifstream table(std::string(ORVA_SOURCE_DIR) + "/tests/morphology/russian_forms.txt");
-  ASSERT_TRUE(table) << "no table of forms";
+// ё and Ё as е and Е (UTF-8).
+std::string foldYo(std::string word) {
+  for (const auto& [yo, ye] : {std::pair<std::string, std::string>{"\xD1\x91", "\xD0\xB5"}, {"\xD0\x81", "\xD0\x95"}})
+    for (size_t at; (at = word.find(yo)) != std::string::npos;) word.replace(at, yo.size(), ye);
+  return word;
+}
+
+// The (form, lemma) rows of a table: form TAB lemma, # comments.
+std::vector<std::pair<std::string, std::string>> formTable(const std::string& path) {
   std::vector<std::pair<std::string, std::string>> rows;
-  std::string line, input;
-  while (std::getline(table, line)) {
+  std::ifstream table(path);
+  for (std::string line; std::getline(table, line);) {
     if (line.empty() || line[0] == '#') continue;
     const size_t tab = line.find('\t');
-    ASSERT_NE(tab, std::string::npos) << line;
-    rows.emplace_back(line.substr(0, tab), line.substr(tab + 1));
-    input += rows.back().first + "\n";
-  }
-  ASSERT_GE(rows.size(), 300u);
-  const Outcome batch = run(std::string("--stdin --color=never --dir ") + ORVA_BUNDLED_DIR, input, scratch);
-  if (batch.err.find("Can't open") != std::string::npos) GTEST_SKIP() << "no bundled rusheb.dic";
-
-  size_t answered = 0, index = 0, from = 0;
-  std::string misses;
-  for (const auto& [form, lemma] : rows) {
-    const size_t end = batch.out.find("\f\n", from);
-    ASSERT_NE(end, std::string::npos) << "no answer for line " << index;
-    const std::string answer = batch.out.substr(from, end - from);
-    from = end + 2;
-    ++index;
-    // The relation line names the lemma; a headword answer starts with it.
-    std::string first = answer.substr(0, answer.find('\n'));
-    const std::string arrow = " \xE2\x86\x92 ";
-    if (const size_t at = first.find(arrow); at != std::string::npos) {
-      first = first.substr(at + arrow.size());
-      first = first.substr(0, first.find(" ("));
+    if (tab == std::string::npos) {
+      ADD_FAILURE() << path << ": not form TAB lemma: " << line;
+      continue;
     }
-    if (first == lemma) {
+    const size_t end = line.find('\t', tab + 1);
+    rows.emplace_back(line.substr(0, tab), line.substr(tab + 1, end == std::string::npos ? end : end - tab - 1));
+  }
+  return rows;
+}
+
+// The answers of `orvadict --stdin` over the bundled dictionaries, one per
+// input line.
+std::vector<std::string> bundledAnswers(const std::vector<std::string>& lines, const test::TempDir& scratch) {
+  std::string input;
+  for (const auto& l : lines) input += l + "\n";
+  const Outcome batch = run(std::string("--stdin --color=never --dir ") + ORVA_BUNDLED_DIR, input, scratch);
+  std::vector<std::string> answers;
+  for (size_t from = 0;;) {
+    const size_t end = batch.out.find("\f\n", from);
+    if (end == std::string::npos) break;
+    answers.push_back(batch.out.substr(from, end - from));
+    from = end + 2;
+  }
+  return answers;
+}
+
+// Whether an answer leads the reader to `lemma`: its relation line names
+// the lemma (книги → книга (мн. ч.)), or it is the lemma's own article, or
+// it leads to a form headword (a Hebrew verb form or plural) whose article
+// lists the lemma among its family.
+bool leadsTo(const std::string& answer, const std::string& lemma) {
+  std::string first = answer.substr(0, answer.find('\n'));
+  const std::string arrow = " \xE2\x86\x92 ";
+  if (const size_t at = first.find(arrow); at != std::string::npos) {
+    first = first.substr(at + arrow.size());
+    first = first.substr(0, first.find(" ("));
+  }
+  return first == lemma || answer.find("\n  " + lemma + "\n") != std::string::npos;
+}
+
+class FormTables : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(FormTables, FormsOfOrdinaryTextLeadToTheirLemmas) {
+  const auto rows = formTable(std::string(ORVA_SOURCE_DIR) + "/" + GetParam());
+  ASSERT_GE(rows.size(), 300u);
+  test::TempDir scratch;
+  std::vector<std::string> forms;
+  for (const auto& row : rows) forms.push_back(row.first);
+  const auto answers = bundledAnswers(forms, scratch);
+  if (answers.empty()) GTEST_SKIP() << "no bundled dictionaries";
+  ASSERT_EQ(answers.size(), rows.size());
+  size_t answered = 0;
+  std::string misses;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    if (leadsTo(answers[i], rows[i].second)) {
       ++answered;
     } else {
-      misses += "  " + form + " -> \"" + first + "\", not " + lemma + "\n";
+      misses += "  " + rows[i].first + " -> \"" + answers[i].substr(0, answers[i].find('\n')) + "\", not " +
+                rows[i].second + "\n";
     }
   }
   EXPECT_GE(answered * 100, rows.size() * 95) << answered << " of " << rows.size() << ":\n" << misses;
   RecordProperty("answered", std::to_string(answered) + "/" + std::to_string(rows.size()));
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLanguages, FormTables,
+                         ::testing::Values("tests/morphology/russian_forms.txt", "tests/data/hebrew_forms.tsv"));
+
+// Every headword of the bundled pair, typed as it is spelled, answers with
+// its own article, never a neighbour's: Russian, Hebrew, and the Hebrew
+// words written with a geresh or gershayim.
+TEST(BundledHeadwords, EachAnswersWithItsOwnArticle) {
+  test::TempDir scratch;
+  for (const char* name : {"rusheb.dic", "hebrus.dic"}) {
+    const Outcome dump = run(std::string("dump ") + ORVA_BUNDLED_DIR + "/" + name, "", scratch);
+    if (dump.status != 0) GTEST_SKIP() << "no bundled " << name;
+    std::vector<std::string> headwords;
+    std::istringstream lines(dump.out);
+    for (std::string line; std::getline(lines, line);)
+      if (line.rfind("headword ", 0) == 0) headwords.push_back(line.substr(line.find_first_not_of(' ', 8)));
+    ASSERT_GT(headwords.size(), 1000u) << name;
+    const auto answers = bundledAnswers(headwords, scratch);
+    ASSERT_EQ(answers.size(), headwords.size()) << name;
+    size_t wrong = 0;
+    std::string first;
+    for (size_t i = 0; i < headwords.size(); ++i) {
+      const std::string shown = answers[i].substr(0, answers[i].find('\n'));
+      // Spellings that differ only by ё (все, всё) are one word to the
+      // lookup, which lands on the spelling with е.
+      if (shown == headwords[i] || foldYo(shown) == foldYo(headwords[i])) continue;
+      if (++wrong <= 20) first += "  " + headwords[i] + " -> " + shown + "\n";
+    }
+    EXPECT_EQ(wrong, 0u) << name << ":\n" << first;
+  }
 }
 
 }  // namespace
