@@ -2,8 +2,10 @@
 #include "qt/hint_line.h"
 
 #include <QMouseEvent>
+#include <QApplication>
 
 #include "qt/qt_text.h"
+#include "qt/readable_colours.h"
 
 namespace orva {
 
@@ -15,11 +17,9 @@ QtHintLine::QtHintLine(QWidget* parent) : QLabel(parent) {
   setWordWrap(false);
   setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter);
   setContentsMargins(4, 0, 4, 0);
+  // The desktop's hint colours: a tooltip's background, text and links.
   setAutoFillBackground(true);
-  QPalette colours = palette();
-  colours.setColor(QPalette::Window, QColor(0xFF, 0xF8, 0xDC));
-  colours.setColor(QPalette::WindowText, Qt::black);
-  setPalette(colours);
+  applyColours();
   connect(this, &QLabel::linkActivated, this, [this](const QString& link) {
     bool ok = false;
     const int target = link.toInt(&ok);
@@ -30,6 +30,30 @@ QtHintLine::QtHintLine(QWidget* parent) : QLabel(parent) {
 }
 
 int QtHintLine::lineHeight() const { return fontMetrics().height() + 6; }
+
+QtHintLine::Colours QtHintLine::colours() const {
+  // From the desktop's palette, not from the one this line sets itself.
+  const QPalette desktop = QApplication::palette(this);
+  Colours colours;
+  colours.background = desktop.color(QPalette::ToolTipBase);
+  colours.text = readableOn(desktop.color(QPalette::ToolTipText), colours.background);
+  colours.link = readableOn(desktop.color(QPalette::Link), colours.background);
+  return colours;
+}
+
+void QtHintLine::applyColours() {
+  const Colours shown = colours();
+  QPalette own = palette();
+  if (own.color(QPalette::Window) == shown.background && own.color(QPalette::WindowText) == shown.text &&
+      own.color(QPalette::Link) == shown.link)
+    return;  // also ends the change event that setting them causes
+  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    own.setColor(group, QPalette::Window, shown.background);
+    own.setColor(group, QPalette::WindowText, shown.text);
+    own.setColor(group, QPalette::Link, shown.link);
+  }
+  setPalette(own);
+}
 
 void QtHintLine::show(std::span<const HintPiece> pieces) {
   links_.clear();
@@ -47,6 +71,16 @@ void QtHintLine::show(std::span<const HintPiece> pieces) {
   setText(html);
   setCursor(links_.size() == 1 ? Qt::PointingHandCursor : Qt::ArrowCursor);
   setVisible(!pieces.empty());
+}
+
+void QtHintLine::followPalette() {
+  applyColours();
+  // Rich text keeps the link colour it was laid out with.
+  if (!text().isEmpty()) {
+    const QString shown = text();
+    setText(QString());
+    setText(shown);
+  }
 }
 
 void QtHintLine::mouseReleaseEvent(QMouseEvent* event) {

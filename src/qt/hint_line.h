@@ -1,10 +1,12 @@
 // The hint line on Qt: a one-line label between the list and the article
 // viewer. Links lead to headwords; a hint with a single headword (the lemma
-// of a form) follows it on a click anywhere on the line.
+// of a form) follows it on a click anywhere on the line. It is drawn in the
+// desktop's hint colours, its text and links readable on them.
 #pragma once
 
 #include <QLabel>
 #include <functional>
+#include <vector>
 
 #include "ui/hint_line.h"
 
@@ -27,10 +29,22 @@ class QtHintLine : public QLabel, public HintLine {
   // The links shown, in order, by the number of their target.
   const std::vector<int>& links() const { return links_; }
 
+  // The line's colours on the current palette.
+  struct Colours {
+    QColor background;
+    QColor text;
+    QColor link;
+  };
+  Colours colours() const;
+  // Takes the colours of the desktop's palette again, after it changed.
+  void followPalette();
+
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  void applyColours();
+
   std::function<void(int)> follow_;
   std::vector<int> links_;
   QString hovered_;

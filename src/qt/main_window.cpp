@@ -98,6 +98,9 @@ void MainWindow::scaleIcons() {
 
 void MainWindow::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
+  // A new desktop palette: the hint line, which sets colours of its own,
+  // takes them from it again.
+  if (event->type() == QEvent::PaletteChange) hintLine_->followPalette();
   // A new desktop font: the zoom starts from it.
   if (event->type() == QEvent::ApplicationFontChange) {
     scaleIcons();

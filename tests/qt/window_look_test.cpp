@@ -208,6 +208,19 @@ TEST_P(PaletteTest, EveryTextOfTheListAndTheArticleReads) {
   ASSERT_NE(source().find(u"#234567"), std::u16string::npos);
   ASSERT_NE(list().selection(), -1);
   expectReadable("grammar labels");
+  // The hint line's text and links on its background; a theme whose link
+  // colour is meant for dark windows must not vanish on the light hint.
+  QPalette hinted = QApplication::palette();
+  hinted.setColor(QPalette::Link, GetParam().dark ? QColor(0x8AB4F8) : QColor(0x0000EE));
+  QApplication::setPalette(hinted);
+  settle();
+  const HintPiece pieces[] = {{u"«xyz» — form of ", false, -1}, {u"книга", true, 0}};
+  window_->hintLine().show(pieces);
+  const QtHintLine::Colours hint = window_->hintLine().colours();
+  EXPECT_GE(contrastRatio(hint.text, hint.background), kReadableContrast);
+  EXPECT_GE(contrastRatio(hint.link, hint.background), kReadableContrast);
+  EXPECT_EQ(window_->hintLine().palette().color(QPalette::Link), hint.link);
+  EXPECT_EQ(window_->hintLine().palette().color(QPalette::Window), hint.background);
   const QImage image = screenshot(QStringLiteral("window-%1%2.png").arg(GetParam().name, scaleName()));
   // The rows' background as drawn follows the palette.
   const QPoint row = list().rowRect(list().rows() - 1).center() + list().pos();
