@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Builds the Debian package in a configured, built build directory, unpacks
 # it into a scratch root and checks it: the file layout, the links, the
-# desktop entry and the AppStream metadata (with their validators), the icon
-# sizes, the manual pages against --help, and that the unpacked programs run
-# on the unpacked dictionaries. Usage: packaging/check-package.sh BUILD_DIR
+# desktop entry and the AppStream metadata (with their validators) and its
+# screenshots, the icon sizes, the manual pages against --help, the licence
+# files, lintian, and that the unpacked programs run on the unpacked
+# dictionaries. Usage: packaging/check-package.sh BUILD_DIR
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source_dir=$PWD
 build=$(cd "${1:?usage: $0 BUILD_DIR}" && pwd)
 
 # The tools this needs, installed when missing.
-needed=(dpkg-dev file desktop-file-utils appstream man-db)
+needed=(dpkg-dev file desktop-file-utils appstream man-db lintian)
 missing=()
 for p in "${needed[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -66,8 +67,10 @@ expected=(
   ./usr/lib/orva/rusheb.dic
   ./usr/lib/orva/hebrus.dic
   ./usr/lib/orva/help.html
-  ./usr/share/man/man1/orvadict.1
+  ./usr/share/man/man1/orvadict.1.gz
   ./usr/share/doc/orva/copyright
+  ./usr/share/doc/orva/LICENSE
+  ./usr/share/doc/orva/changelog.gz
 )
 if [ $window = yes ]; then
   expected+=(
@@ -80,7 +83,7 @@ if [ $window = yes ]; then
     ./usr/share/icons/hicolor/48x48/apps/orva.png
     ./usr/share/icons/hicolor/128x128/apps/orva.png
     ./usr/share/icons/hicolor/scalable/apps/orva.svg
-    ./usr/share/man/man1/orva.1
+    ./usr/share/man/man1/orva.1.gz
   )
 fi
 actual=$(cd "$root" && find . ! -type d | sort)
@@ -101,8 +104,14 @@ done
 
 # --- licence ------------------------------------------------------------------
 copyright="$root/usr/share/doc/orva/copyright"
+head -1 "$copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' ||
+  fail "the copyright file is not in the machine-readable format"
 grep -q '^License: GPL-3.0-or-later$' "$copyright" || fail "the copyright file names no GPL-3.0-or-later"
 grep -q '^License: CC-BY-SA-4.0$' "$copyright" || fail "the copyright file names no CC-BY-SA-4.0 for the data"
+
+cmp -s "$root/usr/share/doc/orva/LICENSE" LICENSE || fail "usr/share/doc/orva/LICENSE is not the project's LICENSE"
+changelog_version=$(zcat "$root/usr/share/doc/orva/changelog.gz" | sed -n '1s/^orva (\([^)]*\)).*/\1/p')
+[ "$changelog_version" = "$version" ] || fail "the changelog's latest entry is \"$changelog_version\", not $version"
 
 # --- the unpacked programs run on the unpacked files --------------------------
 out=$("$root/usr/bin/orvadict" --version) || fail "orvadict --version failed"
@@ -133,6 +142,16 @@ if [ $window = yes ]; then
     fail "appstreamcli rejects the metainfo"
   grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/org.orva.pocket.metainfo.xml" ||
     fail "the metainfo's release is not $version"
+  # Every screenshot the metadata names is one the window tests take, kept
+  # in docs/screenshots (packaging/update-screenshots.sh copies them).
+  shots=$(sed -n 's|.*<image[^>]*>[^<]*/screenshots/\([^<]*\)</image>.*|\1|p' \
+    "$root/usr/share/metainfo/org.orva.pocket.metainfo.xml")
+  [ -n "$shots" ] || fail "the metainfo names no screenshots"
+  for shot in $shots; do
+    grep -rqF "\"$shot\"" tests/qt || fail "no window test takes the screenshot $shot"
+    [ "$(od -An -tx1 -N8 "docs/screenshots/$shot" 2>/dev/null | tr -d ' \n')" = 89504e470d0a1a0a ] ||
+      fail "docs/screenshots/$shot is missing or no PNG"
+  done
   for size in 16 32 48 128; do
     png="$root/usr/share/icons/hicolor/${size}x${size}/apps/orva.png"
     [ -f "$png" ] || continue
@@ -146,14 +165,20 @@ if [ $window = yes ]; then
 fi
 
 # --- manual pages ---------------------------------------------------------------
-for page in "$root"/usr/share/man/man1/*.1; do
+# Compressed as Debian wants them: gzip -9, with neither a name nor a time in
+# the header (flags byte 0, time 0, extra flags 2 for the best compression).
+for page in "$root"/usr/share/man/man1/*.1.gz "$root"/usr/share/doc/orva/changelog.gz; do
+  header=$(od -An -tx1 -N10 "$page" | tr -d ' \n')
+  [ "$header" = 1f8b0800000000000203 ] || fail "$(basename "$page") is not compressed with gzip -n -9 (header $header)"
+done
+for page in "$root"/usr/share/man/man1/*.1.gz; do
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null) || fail "man cannot show $page"
   [ -z "$warnings" ] || fail "$(basename "$page"): $warnings"
 done
 # The options and commands of orvadict --help and of the manual page agree.
 options() { grep -o -- '--[a-z][a-z-]*' | sort -u; }
 help=$("$root/usr/bin/orvadict" --help)
-page=$(sed 's/\\-/-/g' "$root/usr/share/man/man1/orvadict.1")
+page=$(zcat "$root/usr/share/man/man1/orvadict.1.gz" | sed 's/\\-/-/g')
 diff <(echo "$help" | options) <(echo "$page" | options) >/dev/null ||
   fail "orvadict --help and orvadict.1 name different options: $(diff <(echo "$help" | options) <(echo "$page" | options) | grep '^[<>]' | tr '\n' ' ')"
 commands=$(echo "$help" | sed -n '/^Commands:/,/^Options/p' | sed -n 's/^  \([a-z][a-z]*\) .*/\1/p' | sort -u)
@@ -163,9 +188,25 @@ for c in $commands; do
 done
 if [ $window = yes ]; then
   help=$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/orva" --help)
-  page=$(sed 's/\\-/-/g' "$root/usr/share/man/man1/orva.1")
+  page=$(zcat "$root/usr/share/man/man1/orva.1.gz" | sed 's/\\-/-/g')
   diff <(echo "$help" | options) <(echo "$page" | options) >/dev/null ||
     fail "orva --help and orva.1 name different options"
+fi
+
+# --- lintian ---------------------------------------------------------------------
+# No errors; the package gives no warnings either. What lintian still notes
+# (as information only), and why it stays:
+#   extra-license-file usr/share/doc/orva/LICENSE: the project's LICENSE is
+#     shipped beside the copyright file on purpose.
+#   package-contains-documentation-outside-usr-share-doc usr/lib/orva/help.html:
+#     the window opens its guide from its own directory, as it finds the
+#     dictionaries there.
+#   hardening-no-bindnow, binary-has-unneeded-section .comment: the programs
+#     are built with the toolchain's default flags, not dpkg-buildflags.
+lintian_out=$(lintian --fail-on none --display-info "$deb" 2>&1) || true
+echo "$lintian_out" | sed 's/^/lintian: /'
+if grep -q '^E: ' <<<"$lintian_out"; then
+  fail "lintian reports errors"
 fi
 
 if [ $failures -ne 0 ]; then
