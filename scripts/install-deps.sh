@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev fonts-dejavu-core hspell hunspell hunspell-ru libhunspell-dev mueller7accent-dict dpkg-dev file)
 # Checking the Debian package: its validators and lintian.
 packages+=(desktop-file-utils appstream man-db lintian)
+# The translations: Qt Linguist's CMake support and lrelease.
+packages+=(qt6-tools-dev qt6-l10n-tools)
 # hspell's static library reads its compressed dictionary through zlib.
 packages+=(zlib1g-dev)
 missing=()

@@ -7,20 +7,21 @@
 
 #include "qt/program_images.h"
 #include "qt/qt_text.h"
+#include "qt/ui_translation.h"
 #include "ui/resources.h"
 
 namespace orva {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("about");
-  setWindowTitle(toQString(kAboutTitle));
+  setWindowTitle(translated(kAboutTitle));
   setWindowIcon(applicationIcon());
   auto* icon = new QLabel(this);
   icon->setPixmap(applicationIcon().pixmap(32, 32));
   icon->setAlignment(Qt::AlignTop);
   auto* lines = new QVBoxLayout;
   lines->addWidget(new QLabel(toQString(kAboutFirstLine), this));
-  lines->addWidget(new QLabel(toQString(kAboutSecondLine), this));
+  lines->addWidget(new QLabel(translated(kAboutSecondLine), this));
   auto* row = new QHBoxLayout(this);
   row->addWidget(icon);
   row->addLayout(lines);

@@ -6,6 +6,7 @@
 
 #include "qt/qt_text.h"
 #include "qt/readable_colours.h"
+#include "qt/ui_translation.h"
 
 namespace orva {
 
@@ -60,7 +61,7 @@ void QtHintLine::show(std::span<const HintPiece> pieces) {
   hovered_.clear();
   QString html;
   for (const HintPiece& piece : pieces) {
-    QString text = toQString(piece.text).toHtmlEscaped();
+    QString text = (piece.link < 0 && !piece.strong ? translatedHintPiece(piece.text) : toQString(piece.text)).toHtmlEscaped();
     if (piece.strong) text = QStringLiteral("<b>") + text + QStringLiteral("</b>");
     if (piece.link >= 0) {
       text = QStringLiteral("<a href=\"%1\">").arg(piece.link) + text + QStringLiteral("</a>");

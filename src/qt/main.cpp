@@ -10,6 +10,7 @@
 #include "qt/outside_lookup.h"
 #include "qt/qt_text.h"
 #include "qt/single_instance.h"
+#include "qt/ui_translation.h"
 #include "ui/instance_request.h"
 #include "ui/resources.h"
 #include "ui/window_arguments.h"
@@ -35,6 +36,9 @@ int main(int argc, char** argv) {
   }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("orva"));
+  // Menus, tooltips, the About box and the hint line in the user's
+  // language, mirrored for Hebrew.
+  orva::installTranslation(QLocale());
 
   // The toolkit has taken its own options out of the arguments by now.
   std::vector<std::string> arguments;

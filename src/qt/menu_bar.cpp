@@ -5,6 +5,7 @@
 
 #include "qt/program_images.h"
 #include "qt/qt_text.h"
+#include "qt/ui_translation.h"
 #include "ui/resources.h"
 
 namespace orva {
@@ -20,14 +21,15 @@ void QtMenuBar::create(const MenuBarDescription& description, std::span<const st
     auto* tool = new QToolButton(toolBar_);
     tool->setFocusPolicy(Qt::NoFocus);
     if (button.isDropDown()) {
-      tool->setText(toQString(loadString(button.captionString).value_or(u"")));
-      tool->setObjectName(tool->text());
+      const std::u16string_view caption = loadString(button.captionString).value_or(u"");
+      tool->setText(translated(caption));
+      tool->setObjectName(toQString(caption));  // the same in every language
       tool->setPopupMode(QToolButton::InstantPopup);
       tool->setToolButtonStyle(Qt::ToolButtonTextOnly);
       auto* menu = new QMenu(tool);
       if (button.submenu < kMenu.size()) {
         for (const MenuItem& item : kMenu[button.submenu].items) {
-          QAction* action = menu->addAction(toQString(item.text));
+          QAction* action = menu->addAction(translated(item.text));
           const uint16_t command = item.command;
           QObject::connect(action, &QAction::triggered, tool, [this, command] { command_(command); });
         }
@@ -36,8 +38,10 @@ void QtMenuBar::create(const MenuBarDescription& description, std::span<const st
     } else {
       const int image = button.image;
       tool->setIcon(QIcon(directionImage(image)));
-      if (image >= 0 && static_cast<size_t>(image) < tooltips.size()) tool->setToolTip(toQString(tooltips[image]));
-      tool->setObjectName(tool->toolTip());
+      if (image >= 0 && static_cast<size_t>(image) < tooltips.size()) {
+        tool->setToolTip(translated(tooltips[image]));
+        tool->setObjectName(toQString(tooltips[image]));  // the same in every language
+      }
       tool->setCheckable(true);
       tool->setChecked(button.pressed());
       const uint16_t command = button.command;
