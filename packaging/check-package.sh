@@ -30,8 +30,8 @@ fail() {
   failures=$((failures + 1))
 }
 
-version=$(sed -n 's/.*kProductVersion = "\([0-9.]*\)".*/\1/p' src/tools/version.h)
-[ -n "$version" ] || { echo "no version in src/tools/version.h" >&2; exit 2; }
+version=$(sed -n 's/.*kProductVersion = "\([0-9.]*\)".*/\1/p' "$build/generated/orva_version.h")
+[ -n "$version" ] || { echo "no version in the build's generated/orva_version.h" >&2; exit 2; }
 deb="$build/orva_${version}_$(dpkg --print-architecture).deb"
 rm -f "$deb"
 (cd "$build" && cpack -G DEB >/dev/null)

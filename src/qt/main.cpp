@@ -18,8 +18,7 @@
 namespace {
 
 void printVersion() {
-  const auto& v = orva::kFileVersion;
-  std::cout << "orva (ORVA Pocket) " << v[0] << '.' << v[1] << '.' << v[2] << '.' << v[3] << "\n";
+  std::cout << "orva (" << orva::kProductName << ") " << orva::kProductVersion << "\n";
 }
 
 }  // namespace

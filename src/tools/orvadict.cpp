@@ -5,9 +5,9 @@
 #include <new>
 #include <string_view>
 
+#include "orva_version.h"
 #include "tools/command_line.h"
 #include "tools/commands.h"
-#include "tools/version.h"
 
 namespace {
 

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "orva_version.h"
+
 namespace orva {
 
 // Resource and control identifiers.
@@ -61,7 +63,7 @@ inline constexpr std::u16string_view kHelpFileName = u"help.html";
 inline constexpr std::u16string_view kRussianHebrewTooltip = u"Russian-Hebrew";
 inline constexpr std::u16string_view kHebrewRussianTooltip = u"Hebrew-Russian";
 inline constexpr std::u16string_view kAboutTitle = u"About";
-inline constexpr std::u16string_view kAboutFirstLine = u"ORVA Pocket 1.1";
+inline constexpr std::u16string_view kAboutFirstLine = kProductTitle;
 inline constexpr std::u16string_view kAboutSecondLine = u"Russian-Hebrew pocket dictionary";
 
 // The page shown from start-up until the first article.
@@ -177,7 +179,7 @@ inline constexpr std::array<ControlTemplate, 3> kAboutControls{{
     {0xFFFF, u"static", u"#128", 0x50000003, {7, 25, 20, 20}},
 }};
 inline constexpr DialogTemplate kMainTemplate{
-    IDD_MAIN, 0x16C804C0, 0x80040400, {0, 0, 143, 149}, 9, u"Arial", u"ORVA Pocket 1.1", kMainControls};
+    IDD_MAIN, 0x16C804C0, 0x80040400, {0, 0, 143, 149}, 9, u"Arial", kProductTitle, kMainControls};
 inline constexpr DialogTemplate kAboutTemplate{
     IDD_ABOUT, 0x80C800C0, 0, {0, 0, 167, 54}, 8, u"System", kAboutTitle, kAboutControls};
 
@@ -186,7 +188,6 @@ struct VersionString {
   std::u16string_view key;
   std::u16string_view value;
 };
-inline constexpr std::array<uint16_t, 4> kFileVersion{1, 1, 0, 0};
 inline constexpr uint32_t kVersionTranslation = 0x080904B0;  // 0x0809, code page 1200
 inline constexpr std::array<VersionString, 12> kVersionStrings{{
     {u"Comments", u""},
