@@ -130,13 +130,14 @@ void MainDialog::showMessage(std::u16string_view caption, std::u16string_view te
 bool MainDialog::filterKey(uint32_t message, uint32_t& keyCode) {
   if (!started_ || destroyed_) return false;
   if (message != WM_KEYDOWN && message != WM_CHAR) return false;
-  if (keyCode == VK_ESCAPE || keyCode == VK_RETURN || suppressNextChange_) {
+  // No key reaches the filter while a lookup runs (the lookup shows no modal
+  // box and runs to its end inside the change notification), so
+  // `suppressNextChange_` is always clear here and the filter leaves it alone.
+  if (keyCode == VK_ESCAPE || keyCode == VK_RETURN) {
     // Enter goes to the lemma the hint line names; it still reaches nothing
     // else.
-    const bool followLemma = keyCode == VK_RETURN && message == WM_KEYDOWN && !suppressNextChange_ &&
-                             hint_.kind == LookupHint::Kind::FormOf;
-    const bool settle = keyCode == VK_RETURN && message == WM_KEYDOWN && !suppressNextChange_ && !followLemma;
-    suppressNextChange_ = false;
+    const bool followLemma = keyCode == VK_RETURN && message == WM_KEYDOWN && hint_.kind == LookupHint::Kind::FormOf;
+    const bool settle = keyCode == VK_RETURN && message == WM_KEYDOWN && !followLemma;
     keyCode = 0;
     if (followLemma) followHint(0);
     // Enter on a found word makes it a visit of the history at once.

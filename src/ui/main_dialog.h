@@ -188,8 +188,18 @@ class MainDialog : public CommandSink, public ListOwner, public MessageSink {
   DeviceSettings device_;
   std::string programDirectory_;
   Direction direction_ = kStartDirection;
+  // The guards against the notifications the window's own actions raise
+  // synchronously. `wordEditActive_`: the user works in the word box, so an
+  // article shown must not write its headword over the typing, and a focus
+  // change back into the box must not select the text again.
   bool wordEditActive_ = false;
+  // Set from the start to the end of a lookup: the article it shows may
+  // write the found headword into the word box, and the change handler
+  // swallows (and clears it for) that change instead of starting a lookup.
   bool suppressNextChange_ = false;
+  // Set while the window itself writes into the word box outside a lookup
+  // (an article shown from the list, a direction change emptying the box):
+  // the change that write reports is not the user's.
   bool updatingWordBox_ = false;
   bool closing_ = false;
   bool started_ = false;

@@ -23,10 +23,4 @@ std::optional<MenuBarDescription> decodeMenuBar(std::span<const uint16_t> words)
   return bar;
 }
 
-std::u16string_view versionString(std::u16string_view key) {
-  for (const VersionString& entry : kVersionStrings)
-    if (entry.key == key) return entry.value;
-  return {};
-}
-
 }  // namespace orva

@@ -1,6 +1,7 @@
 // The window's static resources as data: the identifiers that code and
 // resources share, the string table, the menu and the menu-bar description,
-// the dialog templates, the version block and the fixed texts.
+// the version and the fixed texts. The window is laid out in code, so no
+// dialog template is kept.
 #pragma once
 
 #include <array>
@@ -10,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "orva_version.h"
+#include "orva_version.h"  // the About box's first line
 
 namespace orva {
 
@@ -146,63 +147,5 @@ inline constexpr std::array<std::u16string_view, 2> kDirectionTooltips{kRussianH
 // The direction bitmap: two 16 x 16 images side by side, Russian-to-Hebrew first.
 inline constexpr int kDirectionImageSize = 16;
 inline constexpr int kDirectionImageCount = 2;
-
-// Dialog templates (dialog units; rectangles are x, y, width, height).
-struct TemplateRect {
-  int x, y, width, height;
-};
-struct ControlTemplate {
-  uint16_t id;
-  std::u16string_view windowClass;
-  std::u16string_view text;
-  uint32_t style;
-  TemplateRect rect;
-};
-struct DialogTemplate {
-  uint16_t id;
-  uint32_t style;
-  uint32_t extendedStyle;
-  TemplateRect rect;
-  int fontPoints;
-  std::u16string_view fontName;
-  std::u16string_view title;
-  std::span<const ControlTemplate> controls;
-};
-inline constexpr uint32_t ES_RIGHT = 0x0002;
-inline constexpr std::array<ControlTemplate, 2> kMainControls{{
-    {IDC_WORD_EDIT, u"edit", u"", 0x50810082, {2, 3, 65, 13}},
-    {IDC_HEADWORD_LIST, u"listbox", u"", 0x50810101, {2, 22, 128, 60}},
-}};
-inline constexpr std::array<ControlTemplate, 3> kAboutControls{{
-    {0xFFFF, u"static", kAboutFirstLine, 0x58020000, {28, 26, 132, 8}},
-    {0xFFFF, u"static", kAboutSecondLine, 0x58020000, {27, 36, 124, 8}},
-    {0xFFFF, u"static", u"#128", 0x50000003, {7, 25, 20, 20}},
-}};
-inline constexpr DialogTemplate kMainTemplate{
-    IDD_MAIN, 0x16C804C0, 0x80040400, {0, 0, 143, 149}, 9, u"Arial", kProductTitle, kMainControls};
-inline constexpr DialogTemplate kAboutTemplate{
-    IDD_ABOUT, 0x80C800C0, 0, {0, 0, 167, 54}, 8, u"System", kAboutTitle, kAboutControls};
-
-// Version block.
-struct VersionString {
-  std::u16string_view key;
-  std::u16string_view value;
-};
-inline constexpr uint32_t kVersionTranslation = 0x080904B0;  // 0x0809, code page 1200
-inline constexpr std::array<VersionString, 12> kVersionStrings{{
-    {u"Comments", u""},
-    {u"CompanyName", u"ORVA Pocket developers"},
-    {u"FileDescription", u"ORVA Pocket"},
-    {u"FileVersion", u"1, 1, 0, 0"},
-    {u"InternalName", u"orva"},
-    {u"LegalCopyright", u"Copyright (C) ORVA Pocket developers"},
-    {u"LegalTrademarks", u""},
-    {u"OriginalFilename", u"orva.exe"},
-    {u"PrivateBuild", u""},
-    {u"ProductName", u"ORVA Pocket"},
-    {u"ProductVersion", u"1, 1, 0, 0"},
-    {u"SpecialBuild", u""},
-}};
-std::u16string_view versionString(std::u16string_view key);
 
 }  // namespace orva

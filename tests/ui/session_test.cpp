@@ -127,7 +127,14 @@ TEST(Resources, TheMenuBarDescriptionDecodesToItsSixButtons) {
   EXPECT_EQ(loadString(bar->buttons[5].secondString), u"~~Hebrew-Russian");
   EXPECT_FALSE(loadString(103));
   EXPECT_FALSE(decodeMenuBar(std::span(kMenuBarWords).first(20)));
-  EXPECT_EQ(versionString(u"ProductName"), u"ORVA Pocket");
+}
+
+// The About box and the programs' --version show the one generated version.
+TEST(Resources, TheVersionShownIsTheProjectVersion) {
+  EXPECT_EQ(kAboutFirstLine, u"ORVA Pocket 1.1");
+  EXPECT_STREQ(kProductVersion, "1.1.0.0");
+  EXPECT_STREQ(kProductName, "ORVA Pocket");
+  EXPECT_EQ(kWindowTitle, u"ORVA Pocket");
 }
 
 }  // namespace
