@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace orva {
@@ -20,6 +21,13 @@ inline std::string_view dictionaryFileName(Direction d) {
 // "ru-he" or "he-ru", as the command line spells directions.
 inline std::string_view directionName(Direction d) {
   return d == Direction::RussianHebrew ? "ru-he" : "he-ru";
+}
+
+// The direction a name of directionName's spells, if any.
+inline std::optional<Direction> parseDirection(std::string_view name) {
+  if (name == "ru-he") return Direction::RussianHebrew;
+  if (name == "he-ru") return Direction::HebrewRussian;
+  return std::nullopt;
 }
 
 }  // namespace orva

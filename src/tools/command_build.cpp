@@ -18,26 +18,6 @@ namespace orva {
 
 namespace {
 
-Direction requiredDirection(const Arguments& args) {
-  const auto text = args.value("--direction");
-  if (!text) throw UsageError{"--direction ru-he|he-ru is required"};
-  const auto direction = parseDirection(*text);
-  if (!direction) throw UsageError{"--direction must be ru-he or he-ru"};
-  return *direction;
-}
-
-// The direction of an existing file: given, or from its name.
-Direction directionOfFile(const Arguments& args, const std::string& path) {
-  if (args.has("--direction")) return requiredDirection(args);
-  const std::string name = path.substr(path.rfind('/') + 1);
-  const auto endsWith = [&](std::string_view tail) {
-    return name.size() >= tail.size() && name.compare(name.size() - tail.size(), tail.size(), tail) == 0;
-  };
-  if (endsWith("rusheb.dic")) return Direction::RussianHebrew;
-  if (endsWith("hebrus.dic")) return Direction::HebrewRussian;
-  throw UsageError{"cannot tell the direction of " + path + " from its name; give --direction"};
-}
-
 std::string onlyFile(const Arguments& args) {
   if (args.positional().size() != 1) throw UsageError{"give exactly one dictionary file"};
   return args.positional()[0];
@@ -74,10 +54,6 @@ std::string readSource(const std::string& path) {
   return text;
 }
 
-void openFile(DictionaryFile& file, const std::string& path) {
-  if (!file.open(path)) throw UsageError{"cannot open " + path + " (missing, unreadable or shorter than its header)"};
-}
-
 }  // namespace
 
 int runBuild(const CommandArgs& raw) {
@@ -110,7 +86,7 @@ int runDump(const CommandArgs& raw) {
   const std::string path = onlyFile(args);
   const Direction direction = directionOfFile(args, path);
   DictionaryFile file;
-  openFile(file, path);
+  openFileOrFail(file, path);
   std::string text, error;
   if (!dumpDictionary(file, direction, text, error)) {
     std::cerr << "orvadict: " << path << ": " << error << "\n";
@@ -125,7 +101,7 @@ int runCheck(const CommandArgs& raw) {
   const std::string path = onlyFile(args);
   const Direction direction = directionOfFile(args, path);
   DictionaryFile file;
-  openFile(file, path);
+  openFileOrFail(file, path);
   const auto problems = checkDictionary(file, direction);
   for (const std::string& problem : problems) std::cout << path << ": " << problem << "\n";
   if (!problems.empty()) return 1;

@@ -16,24 +16,10 @@ int runExport(const CommandArgs& raw) {
   if (!dir || dir->empty()) throw UsageError{"--stardict DIR is required"};
   if (args.positional().size() != 1) throw UsageError{"give exactly one dictionary file"};
   const std::string& path = args.positional()[0];
-  std::string name = path.substr(path.rfind('/') + 1);
-  if (name.size() > 4 && name.compare(name.size() - 4, 4, ".dic") == 0) name.resize(name.size() - 4);
-
-  Direction direction;
-  if (const auto given = args.value("--direction")) {
-    const auto parsed = parseDirection(*given);
-    if (!parsed) throw UsageError{"--direction must be ru-he or he-ru"};
-    direction = *parsed;
-  } else if (name.size() >= 6 && name.compare(name.size() - 6, 6, "rusheb") == 0) {
-    direction = Direction::RussianHebrew;
-  } else if (name.size() >= 6 && name.compare(name.size() - 6, 6, "hebrus") == 0) {
-    direction = Direction::HebrewRussian;
-  } else {
-    throw UsageError{"cannot tell the direction of " + path + " from its name; give --direction"};
-  }
-
+  const std::string name = dictionaryBaseName(path);
+  const Direction direction = directionOfFile(args, path);
   DictionaryFile file;
-  if (!file.open(path)) throw UsageError{"cannot open " + path + " (missing, unreadable or shorter than its header)"};
+  openFileOrFail(file, path);
   if (::mkdir(dir->c_str(), 0755) != 0 && errno != EEXIST) throw UsageError{"cannot create " + *dir};
 
   StarDictSummary summary;

@@ -19,10 +19,7 @@ constexpr uint64_t kMaxGeneratedEntries = 20'000'000;
 int runGenerate(const CommandArgs& raw) {
   const Arguments args(raw, {"--direction", "--entries", "--seed", "-o", "--output"}, {});
   if (!args.positional().empty()) throw UsageError{"generate takes no positional arguments"};
-  const auto directionText = args.value("--direction");
-  if (!directionText) throw UsageError{"--direction ru-he|he-ru is required"};
-  const auto direction = parseDirection(*directionText);
-  if (!direction) throw UsageError{"--direction must be ru-he or he-ru"};
+  const Direction direction = requiredDirection(args);
   const auto entries = args.number("--entries");
   if (!entries || *entries == 0 || *entries > kMaxGeneratedEntries)
     throw UsageError{"--entries N is required, 1 to " + std::to_string(kMaxGeneratedEntries)};
@@ -34,7 +31,7 @@ int runGenerate(const CommandArgs& raw) {
   std::FILE* out = toStdout ? stdout : std::fopen(output->c_str(), "wb");
   if (out == nullptr) throw UsageError{"cannot write " + *output};
   bool ok = true;
-  generateSource(*direction, static_cast<uint32_t>(*entries), seed, [&](std::string_view piece) {
+  generateSource(direction, static_cast<uint32_t>(*entries), seed, [&](std::string_view piece) {
     ok = ok && std::fwrite(piece.data(), 1, piece.size(), out) == piece.size();
   });
   ok = std::fflush(out) == 0 && ok;

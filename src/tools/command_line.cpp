@@ -55,18 +55,41 @@ std::optional<uint64_t> Arguments::number(const std::string& flag) const {
   return n;
 }
 
-std::optional<Direction> parseDirection(std::string_view text) {
-  if (text == "ru-he") return Direction::RussianHebrew;
-  if (text == "he-ru") return Direction::HebrewRussian;
-  return std::nullopt;
+std::optional<Direction> givenDirection(const Arguments& args) {
+  const auto text = args.value("--direction");
+  if (!text) return std::nullopt;
+  const auto direction = parseDirection(*text);
+  if (!direction) throw UsageError{"--direction must be ru-he or he-ru"};
+  return direction;
+}
+
+Direction requiredDirection(const Arguments& args) {
+  const auto direction = givenDirection(args);
+  if (!direction) throw UsageError{"--direction ru-he|he-ru is required"};
+  return *direction;
+}
+
+std::string dictionaryBaseName(const std::string& path) {
+  std::string name = path.substr(path.rfind('/') + 1);
+  if (name.size() > 4 && name.ends_with(".dic")) name.resize(name.size() - 4);
+  return name;
+}
+
+Direction directionOfFile(const Arguments& args, const std::string& path) {
+  if (const auto given = givenDirection(args)) return *given;
+  const std::string name = dictionaryBaseName(path);
+  for (const Direction d : {Direction::RussianHebrew, Direction::HebrewRussian}) {
+    std::string_view fileName = dictionaryFileName(d);
+    fileName.remove_suffix(4);  // ".dic"
+    if (name.ends_with(fileName)) return d;
+  }
+  throw UsageError{"cannot tell the direction of " + path + " from its name; give --direction"};
 }
 
 CommonOptions commonOptions(const Arguments& args) {
   CommonOptions options;
   options.dir = args.value("--dir").value_or(programDirectory());
-  if (const auto d = args.value("--direction")) {
-    const auto direction = parseDirection(*d);
-    if (!direction) throw UsageError{"--direction must be ru-he or he-ru"};
+  if (const auto direction = givenDirection(args)) {
     options.direction = *direction;
     options.directionGiven = true;
   }
@@ -90,6 +113,10 @@ CommonOptions commonOptions(const Arguments& args) {
 void openOrFail(DictionaryFile& file, const std::string& dir, Direction direction, FileAccessMode mode) {
   const std::string path = dir + "/" + std::string(dictionaryFileName(direction));
   if (!file.open(path, mode)) throw UsageError{utf16ToUtf8(cannotOpenMessage(direction)) + " (" + path + ")"};
+}
+
+void openFileOrFail(DictionaryFile& file, const std::string& path) {
+  if (!file.open(path)) throw UsageError{"cannot open " + path + " (missing, unreadable or shorter than its header)"};
 }
 
 void reopenIfChangedOrFail(DictionaryFile& file, Direction direction) {

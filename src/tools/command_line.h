@@ -57,7 +57,18 @@ struct CommonOptions {
 };
 
 CommonOptions commonOptions(const Arguments& args);
-std::optional<Direction> parseDirection(std::string_view text);
+
+// The direction --direction gives, if the flag is there; a value that names
+// no direction ends the command.
+std::optional<Direction> givenDirection(const Arguments& args);
+// The same, for a command that cannot go without it.
+Direction requiredDirection(const Arguments& args);
+
+// A dictionary file's name without its directory and its ".dic".
+std::string dictionaryBaseName(const std::string& path);
+// The direction of an existing dictionary file: the one --direction gives,
+// or else the one its base name ends in ("...rusheb", "...hebrus").
+Direction directionOfFile(const Arguments& args, const std::string& path);
 
 // Before each line of a --stdin batch: a dictionary replaced or changed
 // since the last line is opened again; one that no longer opens ends the
@@ -68,5 +79,7 @@ void reopenIfChangedOrFail(DictionaryFile& file, Direction direction);
 // message for it.
 void openOrFail(DictionaryFile& file, const std::string& dir, Direction direction,
                 FileAccessMode mode = kDefaultFileAccess);
+// Opens the dictionary file a command names, or ends the command.
+void openFileOrFail(DictionaryFile& file, const std::string& path);
 
 }  // namespace orva

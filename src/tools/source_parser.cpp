@@ -106,7 +106,7 @@ class Parser {
 
   void parseDirection(std::string_view value) {
     if (current_ || sawEntry_) return problem("\"direction\" must come before the first entry");
-    if (value != "ru-he" && value != "he-ru") return problem("direction must be ru-he or he-ru");
+    if (!orva::parseDirection(value)) return problem("direction must be ru-he or he-ru");
     if (value != directionName(direction_))
       problem("this file is for " + std::string(value) + ", but the dictionary being built is " +
               std::string(directionName(direction_)));
