@@ -143,7 +143,7 @@ void BM_ArticleHebrewRussian(benchmark::State& state) {
     EntryRecord record{};
     const auto pos = readListRecordPos(file, index);
     readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, record);
-    if (record.formCode() >= 500 && record.formCode() <= 533) positions.push_back(*pos);
+    if (isLabelledVerbForm(record.formCode())) positions.push_back(*pos);
   }
   size_t i = 0, bytes = 0;
   for (auto _ : state) {

@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
 
     // Typed text: every headword, in both orders, on several devices.
     for (size_t i = 0; i < entries.size(); ++i) {
-      const std::u16string word = widen(entries[i].fields[0], headwordPage);
+      const std::u16string word = widen(entries[i].fields[kHeadwordField], headwordPage);
       const auto device = static_cast<uint8_t>(i % 9);
       typed.addUnits(static_cast<uint8_t>(dirBit | device << 1), word);
       if (direction == Direction::HebrewRussian)

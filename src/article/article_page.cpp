@@ -21,9 +21,9 @@ constexpr std::u16string_view kRussianOpen = u"<div align=\"left\"><font size=6>
 constexpr std::u16string_view kRussianClose = u"</font></div>\r\n";
 constexpr std::u16string_view kSeparator = u"<hr>\r\n";
 
-// The headword as the page shows it: text field 2 when it is not empty.
+// The headword as the page shows it: its display form when there is one.
 std::string_view shownHeadword(const EntryRecord& record) {
-  return record.field(2).empty() ? record.field(0) : record.field(2);
+  return record.displayHeadword().empty() ? record.headword() : record.displayHeadword();
 }
 
 std::u16string headwordDisplay(std::string_view text, Direction direction, const DeviceSettings& device) {
@@ -36,12 +36,10 @@ std::u16string hebrewHighlighted(std::string_view text, const DeviceSettings& de
   return shown;
 }
 
-bool separatorFollowsFormOne(uint32_t formCode) { return formCode >= 200 && formCode <= 299; }
-
 }  // namespace
 
 std::u16string WordBoxText(const EntryRecord& record, Direction direction, const DeviceSettings& device) {
-  return headwordDisplay(record.field(0), direction, device);
+  return headwordDisplay(record.headword(), direction, device);
 }
 
 std::u16string ComposeArticleMain(const EntryRecord& record, Direction direction, const DeviceSettings& device) {
@@ -60,14 +58,14 @@ std::u16string ComposeArticleMain(const EntryRecord& record, Direction direction
     page += u"</b></div>\r\n";
     // The Hebrew translation block is always there, even when empty.
     page += kHebrewBlockOpen;
-    page += hebrewHighlighted(record.field(3), device);
+    page += hebrewHighlighted(record.translation(), device);
     page += kHebrewBlockClose;
   }
 
   if (hebrewRussian) {
     const std::u16string label =
         NormalizeScript(VerbFormLabel(static_cast<int32_t>(record.entryId)), CodePage::Cyrillic1251, device);
-    if (!label.empty() && record.field(5).empty()) {
+    if (!label.empty() && record.russian().empty()) {
       page += kLabelOpen;
       page += label;
       page += kLabelClose;
@@ -75,9 +73,9 @@ std::u16string ComposeArticleMain(const EntryRecord& record, Direction direction
   }
 
   const uint32_t k = record.formCode();
-  if ((k >= 400 && k <= 499) || k >= 600) {
-    const auto& a = record.attributes;
-    const std::u16string note = NormalizeScript(NounNote(a[2], a[3], a[5]), CodePage::Cyrillic1251, device);
+  if (hasGrammarNote(k)) {
+    const std::u16string note = NormalizeScript(NounNote(record.number(), record.gender(), record.construct()),
+                                                CodePage::Cyrillic1251, device);
     if (!note.empty()) {
       page += kLabelOpen;
       page += note;
@@ -85,7 +83,7 @@ std::u16string ComposeArticleMain(const EntryRecord& record, Direction direction
     }
   }
 
-  const std::u16string russian = RussianDisplayText(record.field(5), device);
+  const std::u16string russian = RussianDisplayText(record.russian(), device);
   if (!russian.empty()) {
     page += kRussianOpen;
     page += russian;
@@ -117,7 +115,7 @@ void ShowRelatedForms(const EntryRecord& record, std::u16string_view page, const
   DictionaryFile& file = hebrewRussian;
   const uint32_t count = file.entryCount();
   const uint64_t tableOffset = file.header.idIndexOffset();
-  const auto key = static_cast<int32_t>(group * 1000 + 1);
+  const auto key = static_cast<int32_t>(group * kFormsPerGroup + 1);
 
   uint8_t entry[kIdEntrySize];
   const auto found = findEntryIndex(file.handle, count, kIdEntrySize, tableOffset, entry,
@@ -142,14 +140,14 @@ void ShowRelatedForms(const EntryRecord& record, std::u16string_view page, const
       previousId = form.entryId;
       previousPos = idEntryRecordPos(entry);
       const uint32_t k = form.formCode();
-      if (k > 0 && k < 200 && k != ownForm) {
+      if (isListedForm(k) && k != ownForm) {
         std::u16string piece(kHebrewBlockOpen);
         piece += hebrewHighlighted(shownHeadword(form), device);
         piece += kHebrewBlockClose;
         view.AppendPage(piece);
-        if (!form.field(5).empty()) {
+        if (!form.russian().empty()) {
           piece.assign(kRussianOpen);
-          piece += RussianDisplayText(form.field(5), device);
+          piece += RussianDisplayText(form.russian(), device);
           piece += kRussianClose;
           view.AppendPage(piece);
         }

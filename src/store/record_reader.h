@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "store/dictionary_format.h"
+#include "store/entry_fields.h"
 #include "store/file_access.h"
 
 namespace orva {
@@ -24,10 +25,16 @@ struct EntryRecord {
 
   // Text field i as a view (empty when never read).
   std::string_view field(int i) const { return text[i] ? std::string_view(text[i]) : std::string_view(); }
-  std::string_view headword() const { return field(0); }
+  std::string_view headword() const { return field(kHeadwordField); }
+  std::string_view displayHeadword() const { return field(kDisplayField); }
+  std::string_view translation() const { return field(kTranslationField); }
+  std::string_view russian() const { return field(kRussianField); }
+  uint8_t number() const { return attributes[kNumberAttribute]; }
+  uint8_t gender() const { return attributes[kGenderAttribute]; }
+  uint8_t construct() const { return attributes[kConstructAttribute]; }
   // Related entries share a group; the form code tells them apart.
-  uint32_t group() const { return entryId / 1000; }
-  uint32_t formCode() const { return entryId % 1000; }
+  uint32_t group() const { return entryId / kFormsPerGroup; }
+  uint32_t formCode() const { return entryId % kFormsPerGroup; }
 };
 
 // XORs byte i of the block with byte (i mod 4) of the key, least significant

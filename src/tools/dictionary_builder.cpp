@@ -54,7 +54,7 @@ bool buildDictionary(Direction direction, std::vector<SourceEntry> entries, std:
   std::vector<Keyed> order;
   order.reserve(entries.size());
   for (size_t i = 0; i < entries.size(); ++i) {
-    const std::string& headword = entries[i].fields[0];
+    const std::string& headword = entries[i].fields[kHeadwordField];
     order.push_back({collationView(direction, headword), searchKeyOf(direction, headword), i});
   }
   std::stable_sort(order.begin(), order.end(), [](const Keyed& a, const Keyed& b) {
@@ -88,7 +88,7 @@ bool buildDictionary(Direction direction, std::vector<SourceEntry> entries, std:
   std::vector<Key> keys;
   std::map<std::string, bool> seenKeys;
   for (size_t ordinal = 0; ordinal < order.size(); ++ordinal) {
-    const std::string raw = searchKeyOf(direction, entries[order[ordinal].index].fields[0]);
+    const std::string raw = searchKeyOf(direction, entries[order[ordinal].index].fields[kHeadwordField]);
     std::string view = collationView(direction, raw);
     if (!seenKeys.emplace(view, true).second) continue;
     keys.push_back({raw, std::move(view), positions[ordinal]});

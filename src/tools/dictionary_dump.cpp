@@ -48,7 +48,8 @@ std::string fieldValue(std::string_view bytes, const FieldRule& rule, bool headw
 }
 
 bool namedAttributes(const std::array<uint8_t, kAttributeCount>& a) {
-  return a[0] == 0 && a[1] == 0 && a[4] == 0 && a[2] <= 2 && a[3] <= 2 && a[5] <= 1;
+  return a[0] == 0 && a[1] == 0 && a[4] == 0 && a[kNumberAttribute] <= 2 && a[kGenderAttribute] <= 2 &&
+         a[kConstructAttribute] <= 1;
 }
 
 }  // namespace
@@ -69,15 +70,15 @@ bool dumpDictionary(DictionaryFile& file, Direction direction, std::string& out,
     for (int f = 0; f < kTextFieldCount; ++f) {
       if (view.field(f).empty()) continue;
       const FieldRule rule = fieldRule(direction, f);
-      out += std::string(rule.keyword) + " " + fieldValue(view.field(f), rule, f == 0) + "\n";
+      out += std::string(rule.keyword) + " " + fieldValue(view.field(f), rule, f == kHeadwordField) + "\n";
     }
     const auto& a = view.attributes;
     if (namedAttributes(a)) {
       static const char* const kNumber[] = {"", "sg", "pl"};
       static const char* const kGender[] = {"", "m", "f"};
-      if (a[2]) out += std::string("number ") + kNumber[a[2]] + "\n";
-      if (a[3]) out += std::string("gender ") + kGender[a[3]] + "\n";
-      if (a[5]) out += "construct yes\n";
+      if (view.number()) out += std::string("number ") + kNumber[view.number()] + "\n";
+      if (view.gender()) out += std::string("gender ") + kGender[view.gender()] + "\n";
+      if (view.construct()) out += "construct yes\n";
     } else {
       out += "attributes";
       for (uint8_t b : a) {

@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "store/dictionary_format.h"
+#include "store/entry_fields.h"
 #include "text/display_text.h"
 #include "text/utf.h"
 #include "ui/page_markup.h"
@@ -11,7 +13,7 @@ namespace orva {
 
 namespace {
 
-constexpr std::string_view kKeywords[6] = {"headword", "field1", "display", "translation", "field4", "russian"};
+constexpr std::string_view kKeywords[kTextFieldCount] = {"headword", "field1", "display", "translation", "field4", "russian"};
 
 std::string describe(char16_t ch) {
   char code[16];
@@ -43,11 +45,12 @@ FieldRule fieldRule(Direction direction, int index) {
   const bool russianHebrew = direction == Direction::RussianHebrew;
   const FieldScript headwordScript = russianHebrew ? FieldScript::Russian : FieldScript::Hebrew;
   switch (index) {
-    case 0: return {kKeywords[0], headwordScript, true, false};
-    case 2: return {kKeywords[2], headwordScript, true, true};
-    case 3: return russianHebrew ? FieldRule{kKeywords[3], FieldScript::Hebrew, true, true}
-                                 : FieldRule{kKeywords[3], FieldScript::Hebrew, false, false};
-    case 5: return {kKeywords[5], FieldScript::Russian, true, false};
+    case kHeadwordField: return {kKeywords[kHeadwordField], headwordScript, true, false};
+    case kDisplayField: return {kKeywords[kDisplayField], headwordScript, true, true};
+    case kTranslationField:
+      return russianHebrew ? FieldRule{kKeywords[kTranslationField], FieldScript::Hebrew, true, true}
+                           : FieldRule{kKeywords[kTranslationField], FieldScript::Hebrew, false, false};
+    case kRussianField: return {kKeywords[kRussianField], FieldScript::Russian, true, false};
     default: return {kKeywords[index], headwordScript, false, false};
   }
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "store/direction.h"
+#include "store/entry_fields.h"
 #include "text/code_pages.h"
 
 namespace orva {

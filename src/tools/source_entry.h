@@ -7,6 +7,7 @@
 #include <string>
 
 #include "store/dictionary_format.h"
+#include "store/entry_fields.h"
 
 namespace orva {
 
@@ -18,7 +19,7 @@ struct SourceEntry {
   std::string file;
   int line = 0;
 
-  uint32_t entryId() const { return group * 1000 + formCode; }
+  uint32_t entryId() const { return group * kFormsPerGroup + formCode; }
 };
 
 inline constexpr uint32_t kMaxGroup = 2147482;

@@ -138,7 +138,7 @@ class Parser {
 
   void finishEntry() {
     if (!current_) return;
-    if (current_->fields[0].empty() && !seen_.count("headword")) {
+    if (current_->fields[kHeadwordField].empty() && !seen_.count("headword")) {
       problemAt(current_->line, "entry " + std::to_string(current_->group) + " " +
                                     std::to_string(current_->formCode) + " has no headword");
     }
@@ -167,7 +167,7 @@ class Parser {
     if (keyword == "gender") number = value == "m" ? 1u : value == "f" ? 2u : parseNumber(value, 255);
     if (keyword == "construct") number = value == "yes" ? 1u : value == "no" ? 0u : parseNumber(value, 255);
     if (!number) return problem("bad value \"" + std::string(value) + "\" for " + std::string(keyword));
-    const int index = keyword == "number" ? 2 : keyword == "gender" ? 3 : 5;
+    const int index = keyword == "number" ? kNumberAttribute : keyword == "gender" ? kGenderAttribute : kConstructAttribute;
     current_->attributes[index] = static_cast<uint8_t>(*number);
   }
 

@@ -65,6 +65,45 @@ TEST_F(RecordReaderTest, DecodesEveryFieldOfRecordsLaidBackToBack) {
   EXPECT_FALSE(read(next - 1, view) && view.headword() == "two");
 }
 
+TEST_F(RecordReaderTest, NamedFieldsAndAttributesAreTheRightSlots) {
+  RawDictionary dict;
+  dict.records.push_back(plainRecord({"h", "f1", "shown", "tr", "f4", "ru"}, 3042, 0, {9, 8, 1, 2, 7, 1}));
+  open(dict);
+  EntryRecord view{};
+  ASSERT_TRUE(read(0, view));
+  EXPECT_EQ(view.headword(), "h");
+  EXPECT_EQ(view.displayHeadword(), "shown");
+  EXPECT_EQ(view.translation(), "tr");
+  EXPECT_EQ(view.russian(), "ru");
+  EXPECT_EQ(view.field(kUnshownField1), "f1");
+  EXPECT_EQ(view.field(kUnshownField4), "f4");
+  EXPECT_EQ(view.number(), 1);
+  EXPECT_EQ(view.gender(), 2);
+  EXPECT_EQ(view.construct(), 1);
+}
+
+TEST(FormCodes, RangesEndWhereTheArticleLayoutChanges) {
+  EXPECT_FALSE(isListedForm(0));
+  EXPECT_TRUE(isListedForm(1));
+  EXPECT_TRUE(isListedForm(199));
+  EXPECT_FALSE(isListedForm(200));
+  EXPECT_FALSE(separatorFollowsFormOne(199));
+  EXPECT_TRUE(separatorFollowsFormOne(200));
+  EXPECT_TRUE(separatorFollowsFormOne(299));
+  EXPECT_FALSE(separatorFollowsFormOne(300));
+  EXPECT_FALSE(hasGrammarNote(399));
+  EXPECT_TRUE(hasGrammarNote(400));
+  EXPECT_TRUE(hasGrammarNote(499));
+  EXPECT_FALSE(hasGrammarNote(500));
+  EXPECT_FALSE(hasGrammarNote(599));
+  EXPECT_TRUE(hasGrammarNote(600));
+  EXPECT_TRUE(hasGrammarNote(999));
+  EXPECT_FALSE(isLabelledVerbForm(499));
+  EXPECT_TRUE(isLabelledVerbForm(500));
+  EXPECT_TRUE(isLabelledVerbForm(533));
+  EXPECT_FALSE(isLabelledVerbForm(534));
+}
+
 TEST_F(RecordReaderTest, RefusesFilesThatAreNotOpenOrOfAnotherVersion) {
   EntryRecord view{};
   view.listOrdinal = 77;
