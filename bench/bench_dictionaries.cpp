@@ -80,7 +80,7 @@ std::vector<std::string> sampleHeadwords(DictionaryFile& file, size_t count, siz
   for (uint32_t index : sampleIndexes(file.entryCount(), count * 20)) {
     EntryRecord record{};
     const auto pos = readListRecordPos(file, index);
-    if (!pos || !readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, record)) continue;
+    if (!pos || !file.readRecord(*pos, buffer, record)) continue;
     if (record.headword().size() >= minBytes) out.emplace_back(record.headword());
     if (out.size() == count) break;
   }

@@ -76,12 +76,12 @@ void BM_KeystrokeEndingInAMiss(benchmark::State& state) {
     for (uint32_t row = found; row < found + 20 && row < file.entryCount(); ++row) {
       EntryRecord record{};
       const auto pos = readListRecordPos(file, row);
-      if (pos && readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, record))
+      if (pos && file.readRecord(*pos, buffer, record))
         benchmark::DoNotOptimize(RussianDisplayText(record.headword(), bench.device));
     }
     EntryRecord record{};
     const auto pos = readListRecordPos(file, found);
-    if (pos && readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, record))
+    if (pos && file.readRecord(*pos, buffer, record))
       benchmark::DoNotOptimize(ComposeArticleMain(record, Direction::RussianHebrew, bench.device));
   }
 }

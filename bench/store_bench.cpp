@@ -82,7 +82,7 @@ void BM_ReadRecord(benchmark::State& state) {
   for (auto _ : state) {
     EntryRecord record{};
     const auto pos = readListRecordPos(file, indexes[i++ % indexes.size()]);
-    benchmark::DoNotOptimize(readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, record));
+    benchmark::DoNotOptimize(file.readRecord(*pos, buffer, record));
   }
   setLabel(state);
 }
@@ -118,7 +118,7 @@ void BM_FindEntryIdIndex(benchmark::State& state) {
   RecordBuffer buffer{};
   for (uint32_t index : sampleIndexes(file.entryCount(), kSamples)) {
     EntryRecord record{};
-    readRecord(file.handle, file.recordBase, file.formatVersion, *readListRecordPos(file, index), buffer, record);
+    file.readRecord(*readListRecordPos(file, index), buffer, record);
     ids.push_back(static_cast<int32_t>(record.entryId));
   }
   const uint32_t count = file.entryCount();
@@ -142,13 +142,13 @@ void BM_ArticleHebrewRussian(benchmark::State& state) {
   for (uint32_t index : sampleIndexes(file.entryCount(), kSamples)) {
     EntryRecord record{};
     const auto pos = readListRecordPos(file, index);
-    readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, record);
+    file.readRecord(*pos, buffer, record);
     if (isLabelledVerbForm(record.formCode())) positions.push_back(*pos);
   }
   size_t i = 0, bytes = 0;
   for (auto _ : state) {
     EntryRecord record{};
-    readRecord(file.handle, file.recordBase, file.formatVersion, positions[i++ % positions.size()], buffer, record);
+    file.readRecord(positions[i++ % positions.size()], buffer, record);
     PageCollector view;
     ShowArticlePage(record, Direction::HebrewRussian, kHebrewDevice, file, view);
     bytes += view.page().size();

@@ -87,7 +87,7 @@ void lookUp(std::u16string_view typed, DictionaryFile& file, Direction direction
   const auto pos = readListRecordPos(file, *found);
   RecordBuffer buffer{};
   EntryRecord record{};
-  if (!pos || !readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, record))
+  if (!pos || !file.readRecord(*pos, buffer, record))
     fail("the lookup answered with a row whose record cannot be read");
   if (record.listOrdinal != *found) fail("the lookup answered with a row that shows another record");
 }
@@ -125,7 +125,7 @@ void showArticles(DictionaryFile& file, const DeviceSettings& device) {
   for (uint32_t i = 0; i < rows && shown < 6; ++i) {
     const auto pos = readListRecordPos(file, i);
     EntryRecord record{};
-    if (!pos || !readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, record)) continue;
+    if (!pos || !file.readRecord(*pos, buffer, record)) continue;
     ++shown;
     for (Direction d : {Direction::HebrewRussian, Direction::RussianHebrew}) {
       PageCollector view;

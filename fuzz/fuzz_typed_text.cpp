@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const auto pos = readListRecordPos(file, *found);
   RecordBuffer buffer{};
   EntryRecord record{};
-  if (!pos || !readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, record))
+  if (!pos || !file.readRecord(*pos, buffer, record))
     fail("the entry found cannot be read");
   if (record.listOrdinal != *found) fail("the entry found is not the one the list shows");
   return 0;

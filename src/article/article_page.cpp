@@ -126,7 +126,7 @@ void ShowRelatedForms(const EntryRecord& record, std::u16string_view page, const
     uint32_t next = *found + 1;
     RecordBuffer buffer{};
     EntryRecord form{};
-    bool ok = readRecord(file.handle, file.recordBase, file.formatVersion, idEntryRecordPos(entry), buffer, form);
+    bool ok = file.readRecord(idEntryRecordPos(entry), buffer, form);
     // The ids of a sorted table never decrease: two entries may share an
     // id, and both are listed. A damaged table that goes back, or names the
     // same record again under the same id, ends the listing; the table's
@@ -154,9 +154,9 @@ void ShowRelatedForms(const EntryRecord& record, std::u16string_view page, const
         if (separatorFollowsFormOne(ownForm) && k == 1) view.AppendPage(kSeparator);
       }
       if (next >= count) break;  // the table's last entry has been listed
-      if (!file.handle.readExactly(tableOffset + uint64_t{next} * kIdEntrySize, kIdEntrySize, entry)) break;
+      if (!file.readTableEntry(DictionaryTable::IdIndex, next, entry)) break;
       ++next;
-      ok = readRecord(file.handle, file.recordBase, file.formatVersion, idEntryRecordPos(entry), buffer, form);
+      ok = file.readRecord(idEntryRecordPos(entry), buffer, form);
     }
   }
   view.endOfSource();

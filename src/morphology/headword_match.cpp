@@ -29,7 +29,7 @@ std::optional<HeadwordEntry> entryAt(DictionaryFile& file, Direction direction, 
                                      uint32_t recordPos) {
   RecordBuffer buffer{};
   EntryRecord record{};
-  if (!readRecord(file.handle, file.recordBase, file.formatVersion, recordPos, buffer, record)) return std::nullopt;
+  if (!file.readRecord(recordPos, buffer, record)) return std::nullopt;
   return HeadwordEntry{record.listOrdinal, record.entryId, comparisonKey(record.headword(), direction),
                        WordBoxText(record, direction, device)};
 }
@@ -115,12 +115,12 @@ std::vector<HeadwordEntry> groupEntries(DictionaryFile& file, Direction directio
   // the group's first entry.
   uint32_t i = *index;
   while (i > 0 && entries.size() < limit) {
-    if (!file.handle.readExactly(table + uint64_t{i - 1} * kIdEntrySize, kIdEntrySize, entry)) break;
+    if (!file.readTableEntry(DictionaryTable::IdIndex, i - 1, entry)) break;
     if (idEntryId(entry) < firstId) break;
     --i;
   }
   for (; i < count && entries.size() < limit; ++i) {
-    if (!file.handle.readExactly(table + uint64_t{i} * kIdEntrySize, kIdEntrySize, entry)) break;
+    if (!file.readTableEntry(DictionaryTable::IdIndex, i, entry)) break;
     const int32_t id = idEntryId(entry);
     if (id < firstId || static_cast<uint32_t>(id) / 1000 != group) break;
     if (auto e = entryAt(file, direction, device, idEntryRecordPos(entry))) entries.push_back(std::move(*e));

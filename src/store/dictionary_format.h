@@ -31,6 +31,15 @@ inline constexpr size_t kSearchIndexSizeOffset = 14;
 inline constexpr size_t kEntryTablesSizeOffset = 18;
 inline constexpr size_t kEntryCountOffset = 22;
 
+// The three tables of a dictionary file.
+enum class DictionaryTable { SearchIndex, ListIndex, IdIndex };
+
+inline constexpr uint32_t tableEntrySize(DictionaryTable table) {
+  return table == DictionaryTable::SearchIndex ? kSearchEntrySize
+         : table == DictionaryTable::ListIndex ? kListEntrySize
+                                               : kIdEntrySize;
+}
+
 // A view of the 31 header bytes. Reserved bytes are kept but never read.
 struct DictionaryHeader {
   std::array<uint8_t, kHeaderSize> bytes{};
@@ -51,6 +60,11 @@ struct DictionaryHeader {
   uint64_t listIndexOffset() const { return kHeaderSize + uint64_t{searchIndexSize()}; }
   // The id index starts half of the two tables' size past the list index.
   uint64_t idIndexOffset() const { return listIndexOffset() + (entryTablesSize() >> 1); }
+  uint64_t tableOffset(DictionaryTable table) const {
+    return table == DictionaryTable::SearchIndex ? searchIndexOffset()
+           : table == DictionaryTable::ListIndex ? listIndexOffset()
+                                                 : idIndexOffset();
+  }
 };
 
 // Scrambling key of the record at `recordPos`.

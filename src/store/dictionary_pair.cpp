@@ -10,8 +10,6 @@ bool DictionaryFile::open(const std::string& path, FileAccessMode mode) {
     close();
     return false;
   }
-  recordBase = header.recordBase();
-  formatVersion = header.formatVersion();
   path_ = path;
   mode_ = mode;
   return true;
@@ -19,8 +17,6 @@ bool DictionaryFile::open(const std::string& path, FileAccessMode mode) {
 
 void DictionaryFile::close() {
   handle.close();
-  recordBase = 0;
-  formatVersion = 0;
   header = DictionaryHeader{};
   path_.clear();
   mode_ = kDefaultFileAccess;

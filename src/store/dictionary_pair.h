@@ -8,6 +8,7 @@
 #include "store/dictionary_format.h"
 #include "store/direction.h"
 #include "store/file_access.h"
+#include "store/record_reader.h"
 
 namespace orva {
 
@@ -19,11 +20,9 @@ enum class FileChange {
 };
 
 // One dictionary file: its read-only handle (closed when opening failed) and
-// a copy of its header with the values derived from it.
+// a copy of its header, from which every header value is derived.
 struct DictionaryFile {
   RandomAccessFile handle;
-  uint32_t recordBase = 0;
-  uint32_t formatVersion = 0;
   DictionaryHeader header;
 
   bool isOpen() const { return handle.isOpen(); }
@@ -31,6 +30,20 @@ struct DictionaryFile {
   // read from a missing dictionary.
   uint32_t entryCount() const { return isOpen() ? header.entryCount() : 0; }
   uint32_t searchEntryCount() const { return isOpen() ? header.searchEntryCount() : 0; }
+  uint32_t recordBase() const { return isOpen() ? header.recordBase() : 0; }
+  uint32_t formatVersion() const { return isOpen() ? header.formatVersion() : 0; }
+
+  // Reads the record at `recordPos` (see the free readRecord).
+  bool readRecord(uint32_t recordPos, RecordBuffer& buffer, EntryRecord& view) {
+    return orva::readRecord(handle, recordBase(), formatVersion(), recordPos, buffer, view);
+  }
+  // Reads entry `index` of `table` into `entry`, which holds
+  // tableEntrySize(table) bytes; false when the read comes up short. The
+  // caller bounds `index` by the table's entry count.
+  bool readTableEntry(DictionaryTable table, uint32_t index, uint8_t* entry) {
+    const uint32_t size = tableEntrySize(table);
+    return handle.readExactly(header.tableOffset(table) + uint64_t{index} * size, size, entry);
+  }
 
   // Opens `path` and reads its header. A file shorter than its header counts
   // as one that could not be opened.

@@ -82,7 +82,7 @@ std::optional<uint32_t> findTypedPrefix(std::string_view query, DictionaryFile& 
   RecordBuffer buffer{};
   EntryRecord view{};
   uint32_t pos = searchEntryRecordPos(entry);
-  bool ok = readRecord(file.handle, file.recordBase, file.formatVersion, pos, buffer, view);
+  bool ok = file.readRecord(pos, buffer, view);
   // No record read at all: the search led nowhere readable, which is not
   // list entry 0 or any other entry.
   if (!ok) return std::nullopt;
@@ -96,7 +96,7 @@ std::optional<uint32_t> findTypedPrefix(std::string_view query, DictionaryFile& 
       break;
     if (view.recordLength > UINT32_MAX - pos) break;  // no record lies past 4 GiB
     pos += view.recordLength;
-    ok = readRecord(file.handle, file.recordBase, file.formatVersion, pos, buffer, view);
+    ok = file.readRecord(pos, buffer, view);
   }
   // A failed step leaves the view on the last record read (all but its
   // length). Its list number is the answer only when the list shows that

@@ -34,7 +34,7 @@ bool articleOf(DictionaryFile& file, Direction direction, const DeviceSettings& 
   RecordBuffer buffer{};
   EntryRecord record{};
   const auto pos = readListRecordPos(file, index);
-  if (!pos || !readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, record)) return false;
+  if (!pos || !file.readRecord(*pos, buffer, record)) return false;
   PageCollector view;
   DictionaryFile none;
   ShowArticlePage(record, direction, device, direction == Direction::HebrewRussian ? file : none, view);

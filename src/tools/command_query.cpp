@@ -87,7 +87,7 @@ int runList(const CommandArgs& raw) {
     EntryRecord view{};
     std::u16string text;
     const auto pos = readListRecordPos(file, static_cast<uint32_t>(i));
-    if (pos && readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, view)) {
+    if (pos && file.readRecord(*pos, buffer, view)) {
       text = options.direction == Direction::RussianHebrew ? RussianDisplayText(view.headword(), options.device)
                                                            : HebrewDisplayText(view.headword(), options.device);
     }

@@ -58,8 +58,8 @@ class Checker {
     const DictionaryHeader& h = file_.header;
     const uint64_t size = file_.handle.size();
     bool ok = true;
-    if (file_.formatVersion != kSupportedFormatVersion) {
-      report("format version is " + std::to_string(file_.formatVersion) + ", not 1: no record can be read");
+    if (file_.formatVersion() != kSupportedFormatVersion) {
+      report("format version is " + std::to_string(file_.formatVersion()) + ", not 1: no record can be read");
       ok = false;
     }
     if (h.searchIndexSize() % kSearchEntrySize != 0)
@@ -69,9 +69,11 @@ class Checker {
              std::to_string(h.entryCount()));
       ok = false;
     }
-    const uint64_t recordBase = kHeaderSize + uint64_t{h.searchIndexSize()} + h.entryTablesSize();
-    if (recordBase > size) {
-      report("the tables end at byte " + std::to_string(recordBase) + ", past the end of the file (" +
+    // Summed in 64 bits, unlike the record base, so that sizes which wrap
+    // it are caught.
+    const uint64_t tablesEnd = kHeaderSize + uint64_t{h.searchIndexSize()} + h.entryTablesSize();
+    if (tablesEnd > size) {
+      report("the tables end at byte " + std::to_string(tablesEnd) + ", past the end of the file (" +
              std::to_string(size) + " bytes)");
       ok = false;
     }
@@ -80,12 +82,12 @@ class Checker {
 
   bool read(uint32_t pos, RecordBuffer& buffer, EntryRecord& view) {
     view = EntryRecord{};
-    return readRecord(file_.handle, file_.recordBase, file_.formatVersion, pos, buffer, view);
+    return file_.readRecord(pos, buffer, view);
   }
 
   // Records must lie back to back from position 0 to the end of the file.
   void checkRecords() {
-    const uint64_t end = file_.handle.size() - file_.recordBase;
+    const uint64_t end = file_.handle.size() - file_.recordBase();
     uint64_t pos = 0;
     uint32_t count = 0;
     RecordBuffer buffer{};
@@ -124,7 +126,7 @@ class Checker {
     uint32_t previous = 0;
     std::string previousView;
     for (uint32_t i = 0; i < count; ++i) {
-      if (!file_.handle.readExactly(file_.header.listIndexOffset() + uint64_t{i} * kListEntrySize, kListEntrySize, entry)) {
+      if (!file_.readTableEntry(DictionaryTable::ListIndex, i, entry)) {
         report("list entry " + std::to_string(i) + " cannot be read");
         return;
       }
@@ -169,7 +171,7 @@ class Checker {
     const uint32_t count = file_.header.entryCount();
     int32_t previous = 0;
     for (uint32_t i = 0; i < count; ++i) {
-      if (!file_.handle.readExactly(file_.header.idIndexOffset() + uint64_t{i} * kIdEntrySize, kIdEntrySize, entry)) {
+      if (!file_.readTableEntry(DictionaryTable::IdIndex, i, entry)) {
         report("id entry " + std::to_string(i) + " cannot be read");
         return;
       }
@@ -197,8 +199,7 @@ class Checker {
     std::string previousView;
     for (uint32_t i = 0; i < count; ++i) {
       uint8_t entry[kSearchEntrySize];
-      if (!file_.handle.readExactly(file_.header.searchIndexOffset() + uint64_t{i} * kSearchEntrySize,
-                                    kSearchEntrySize, entry)) {
+      if (!file_.readTableEntry(DictionaryTable::SearchIndex, i, entry)) {
         report("search entry " + std::to_string(i) + " cannot be read");
         return;
       }

@@ -62,7 +62,7 @@ bool dumpDictionary(DictionaryFile& file, Direction direction, std::string& out,
   for (uint32_t i = 0; i < count; ++i) {
     EntryRecord view{};
     const auto pos = readListRecordPos(file, i);
-    if (!pos || !readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, view)) {
+    if (!pos || !file.readRecord(*pos, buffer, view)) {
       error = "list entry " + std::to_string(i) + " cannot be read";
       return false;
     }

@@ -126,7 +126,7 @@ bool exportStarDict(DictionaryFile& file, Direction direction, const std::string
   for (uint32_t i = 0; i < count; ++i) {
     EntryRecord record{};
     const auto pos = readListRecordPos(file, i);
-    if (!pos || !readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, record))
+    if (!pos || !file.readRecord(*pos, buffer, record))
       return fail("list entry " + std::to_string(i) + " cannot be read");
     // Control characters are shown, as orvadict shows them on a terminal.
     std::string word = utf16ToUtf8(showControlCharacters(WordBoxText(record, direction, device), KeptLineEnds::None));

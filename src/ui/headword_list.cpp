@@ -198,7 +198,7 @@ void HeadwordList::paint(RowCanvas& canvas) {
     const uint32_t background = isSelected ? canvas.highlightColour() : kWhite;
     EntryRecord view{};
     buffer.fill(0);
-    if (!readRecord(file.handle, file.recordBase, file.formatVersion, control_.itemData(r), buffer, view)) {
+    if (!file.readRecord(control_.itemData(r), buffer, view)) {
       canvas.fill(rect, background);  // a row that cannot be read shows no text
       continue;
     }

@@ -188,7 +188,7 @@ bool MainDialog::selectedHeadwordBegins(std::u16string_view typed) {
   DictionaryFile& file = currentFile();
   RecordBuffer buffer{};
   EntryRecord record{};
-  if (!readRecord(file.handle, file.recordBase, file.formatVersion, platform_.list.itemData(row), buffer, record))
+  if (!file.readRecord(platform_.list.itemData(row), buffer, record))
     return false;
   // The headword goes through the same folding as typed text would, as if
   // the user had typed what the word box shows for it. Hebrew quotes are
@@ -278,7 +278,7 @@ bool MainDialog::showHistoryEntry(const std::optional<HistoryEntry>& entry) {
     RecordBuffer buffer{};
     EntryRecord record{};
     const auto pos = readListRecordPos(file, entry->listOrdinal);
-    if (pos && readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, record) &&
+    if (pos && file.readRecord(*pos, buffer, record) &&
         WordBoxText(record, direction_, device_) == entry->headword)
       ordinal = entry->listOrdinal;
   }
@@ -335,8 +335,7 @@ std::optional<HistoryEntry> MainDialog::showSelectedArticle(bool writeBack) {
   DictionaryFile& file = currentFile();
   RecordBuffer buffer{};
   EntryRecord record{};
-  if (!readRecord(file.handle, file.recordBase, file.formatVersion, platform_.list.itemData(row), buffer, record))
-    return std::nullopt;
+  if (!file.readRecord(platform_.list.itemData(row), buffer, record)) return std::nullopt;
   HistoryEntry shown{direction_, record.listOrdinal, WordBoxText(record, direction_, device_), {}};
   if (writeBack) {
     updatingWordBox_ = true;

@@ -85,7 +85,7 @@ class ArticlePageTest : public ::testing::Test {
     for (uint32_t i = 0; i < file.entryCount(); ++i) {
       EntryRecord record{};
       const auto pos = readListRecordPos(file, i);
-      EXPECT_TRUE(pos && readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer_, record));
+      EXPECT_TRUE(pos && readRecord(file.handle, file.recordBase(), file.formatVersion(), *pos, buffer_, record));
       if (record.entryId != id) continue;
       PageCollector view;
       ShowArticlePage(record, d, device, hebrew_, view);
@@ -222,7 +222,7 @@ std::u16string relatedFormsOf(const std::vector<int32_t>& ids) {
   EXPECT_TRUE(file.open(dir.file("hebrus.dic")));
   RecordBuffer buffer{};
   EntryRecord record{};
-  EXPECT_TRUE(readRecord(file.handle, file.recordBase, file.formatVersion, positions[0], buffer, record));
+  EXPECT_TRUE(readRecord(file.handle, file.recordBase(), file.formatVersion(), positions[0], buffer, record));
   PageCollector view;
   ShowRelatedForms(record, u"", kHebrewDevice, file, view);
   EXPECT_EQ(view.completedPages(), 1);

@@ -100,7 +100,7 @@ class BuiltDictionaryTest : public ::testing::Test {
     for (uint32_t i = 0; i < file_.entryCount(); ++i) {
       EntryRecord record{};
       const auto pos = readListRecordPos(file_, i);
-      EXPECT_TRUE(pos && readRecord(file_.handle, file_.recordBase, file_.formatVersion, *pos, buffer, record));
+      EXPECT_TRUE(pos && readRecord(file_.handle, file_.recordBase(), file_.formatVersion(), *pos, buffer, record));
       EXPECT_EQ(record.listOrdinal, i);
       out.emplace_back(record.headword());
     }

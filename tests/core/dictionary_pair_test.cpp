@@ -29,7 +29,7 @@ TEST(OpenDictionaries, BothPresentOpenSilently) {
   EXPECT_TRUE(sink.messages.empty());
   EXPECT_EQ(pair.file(Direction::HebrewRussian).entryCount(), 2u);
   EXPECT_EQ(pair.file(Direction::RussianHebrew).entryCount(), 1u);
-  EXPECT_EQ(pair.file(Direction::HebrewRussian).formatVersion, 1u);
+  EXPECT_EQ(pair.file(Direction::HebrewRussian).formatVersion(), 1u);
   closeDictionaries(pair);
   closeDictionaries(pair);  // the second close does nothing
   EXPECT_FALSE(pair.russianHebrew.isOpen());
@@ -66,7 +66,40 @@ TEST(OpenDictionaries, FileShorterThanItsHeaderCountsAsMissing) {
   ASSERT_EQ(sink.messages.size(), 1u);
   EXPECT_FALSE(pair.russianHebrew.isOpen());
   EXPECT_TRUE(pair.hebrewRussian.isOpen());  // 31 zero bytes: a header of an empty, unreadable file
-  EXPECT_EQ(pair.hebrewRussian.formatVersion, 0u);
+  EXPECT_EQ(pair.hebrewRussian.formatVersion(), 0u);
+}
+
+// Header values come from the file's own header, and each table is read
+// where the header places it.
+TEST(OpenDictionaries, HeaderValuesAndTableEntriesComeFromTheHeaderRead) {
+  TempDir dir;
+  test::RawDictionary dict = test::threeHebrewEntries();
+  test::addSearchEntry(dict.searchIndex, "zz", 0);
+  test::writeBytes(dir.file("hebrus.dic"), dict.bytes());
+  DictionaryFile file;
+  ASSERT_TRUE(file.open(dir.file("hebrus.dic")));
+  EXPECT_EQ(file.recordBase(), kHeaderSize + dict.searchIndex.size() + dict.listIndex.size() + dict.idIndex.size());
+  EXPECT_EQ(file.formatVersion(), 1u);
+  uint8_t entry[kSearchEntrySize];
+  ASSERT_TRUE(file.readTableEntry(DictionaryTable::IdIndex, 2, entry));
+  EXPECT_EQ(std::vector<uint8_t>(entry, entry + kIdEntrySize),
+            std::vector<uint8_t>(dict.idIndex.begin() + 16, dict.idIndex.begin() + 24));
+  ASSERT_TRUE(file.readTableEntry(DictionaryTable::ListIndex, 1, entry));
+  EXPECT_EQ(listEntryRecordPos(entry), decodeFixed32(&dict.listIndex[12]));
+  const uint32_t last = file.searchEntryCount() - 1;
+  ASSERT_TRUE(file.readTableEntry(DictionaryTable::SearchIndex, last, entry));
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(entry)), "zz");
+  RecordBuffer buffer{};
+  EntryRecord record{};
+  ASSERT_TRUE(file.readRecord(searchEntryRecordPos(entry), buffer, record));
+  EXPECT_EQ(record.entryId, 7001u);
+  // Past the end of the file a table read fails; a closed file has no values.
+  EXPECT_FALSE(file.readTableEntry(DictionaryTable::IdIndex, 1u << 30, entry));
+  file.close();
+  EXPECT_EQ(file.recordBase(), 0u);
+  EXPECT_EQ(file.formatVersion(), 0u);
+  EXPECT_FALSE(file.readRecord(0, buffer, record));
+  EXPECT_FALSE(file.readTableEntry(DictionaryTable::ListIndex, 0, entry));
 }
 
 // What a lookup of `typed` finds in `file`, as text.

@@ -149,7 +149,7 @@ std::vector<std::string> lookups(DictionaryFile& file, const std::vector<std::u1
   for (uint32_t i = 0; i < file.entryCount(); ++i) {
     EntryRecord record{};
     const auto pos = readListRecordPos(file, i);
-    if (!pos || !readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, record)) {
+    if (!pos || !readRecord(file.handle, file.recordBase(), file.formatVersion(), *pos, buffer, record)) {
       out.push_back("unreadable");
       continue;
     }

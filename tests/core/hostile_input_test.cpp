@@ -97,7 +97,7 @@ TEST(HostileInput, FormatVersionAtZeroAndAtMaximumReadsNoRecord) {
     EXPECT_EQ(findTypedPrefix(query.view(), file, Direction::HebrewRussian, kHebrewDevice), std::nullopt);
     RecordBuffer buffer{};
     EntryRecord record{};
-    EXPECT_FALSE(readRecord(file.handle, file.recordBase, file.formatVersion, *readListRecordPos(file, 1), buffer,
+    EXPECT_FALSE(readRecord(file.handle, file.recordBase(), file.formatVersion(), *readListRecordPos(file, 1), buffer,
                             record));
     std::string dumped, error;
     EXPECT_FALSE(dumpDictionary(file, Direction::HebrewRussian, dumped, error));
@@ -125,7 +125,7 @@ TEST(HostileInput, FileEndingInsideATableEntry) {
     ASSERT_TRUE(intact.open(dir.file("intact.dic")));
     RecordBuffer buffer{};
     EntryRecord record{};
-    ASSERT_TRUE(readRecord(intact.handle, intact.recordBase, intact.formatVersion, 0, buffer, record));
+    ASSERT_TRUE(readRecord(intact.handle, intact.recordBase(), intact.formatVersion(), 0, buffer, record));
     PageCollector view;
     ShowArticlePage(record, Direction::HebrewRussian, kHebrewDevice, file, view);
     EXPECT_EQ(view.completedPages(), 1);
@@ -154,7 +154,7 @@ TEST(HostileInput, AnIdTableRepeatingOneFormListsItOnce) {
 
   RecordBuffer buffer{};
   EntryRecord record{};
-  ASSERT_TRUE(readRecord(file.handle, file.recordBase, file.formatVersion, twoPos, buffer, record));
+  ASSERT_TRUE(readRecord(file.handle, file.recordBase(), file.formatVersion(), twoPos, buffer, record));
   PageCollector view;
   ShowArticlePage(record, Direction::HebrewRussian, kHebrewDevice, file, view);
   EXPECT_EQ(view.completedPages(), 1);

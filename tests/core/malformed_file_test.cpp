@@ -32,7 +32,7 @@ std::vector<std::string> exercise(const std::vector<uint8_t>& bytes) {
   for (uint32_t i = 0; i < std::min(file.entryCount(), 50u); ++i) {
     EntryRecord record{};
     const auto pos = readListRecordPos(file, i);
-    if (!pos || !readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, record)) continue;
+    if (!pos || !readRecord(file.handle, file.recordBase(), file.formatVersion(), *pos, buffer, record)) continue;
     PageCollector view;
     ShowArticlePage(record, Direction::HebrewRussian, device, file, view);
     EXPECT_EQ(view.completedPages(), 1);
@@ -116,7 +116,7 @@ TEST(MalformedFile, HugeSparseFileClaimingManyEntries) {
   EntryRecord record{};
   const auto pos = readListRecordPos(file, 150'000'000);
   ASSERT_TRUE(pos.has_value());
-  EXPECT_FALSE(readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, record));
+  EXPECT_FALSE(readRecord(file.handle, file.recordBase(), file.formatVersion(), *pos, buffer, record));
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ class RecordReaderTest : public ::testing::Test {
     ASSERT_TRUE(file_.open(dir_.file("d.dic")));
   }
   bool read(uint32_t pos, EntryRecord& view) {
-    return readRecord(file_.handle, file_.recordBase, file_.formatVersion, pos, buffer_, view);
+    return readRecord(file_.handle, file_.recordBase(), file_.formatVersion(), pos, buffer_, view);
   }
 
   TempDir dir_;

@@ -37,7 +37,7 @@ class HebrewVocabularyTest : public ::testing::Test {
     for (uint32_t i = 0; i < file.entryCount(); ++i) {
       EntryRecord record{};
       const auto pos = readListRecordPos(file, i);
-      if (!pos || !readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, record)) continue;
+      if (!pos || !readRecord(file.handle, file.recordBase(), file.formatVersion(), *pos, buffer, record)) continue;
       entries_.push_back({record.entryId, HebrewDisplayText(record.field(0), device),
                           HebrewDisplayText(record.field(1), device), HebrewDisplayText(record.field(2), device),
                           !record.field(5).empty()});

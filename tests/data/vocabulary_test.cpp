@@ -51,7 +51,7 @@ class VocabularyTest : public ::testing::Test {
     for (uint32_t i = 0; i < file.entryCount(); ++i) {
       EntryRecord record{};
       const auto pos = readListRecordPos(file, i);
-      if (!pos || !readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, record)) continue;
+      if (!pos || !readRecord(file.handle, file.recordBase(), file.formatVersion(), *pos, buffer, record)) continue;
       Entry entry{record.entryId, {}, record.attributes};
       for (int f = 0; f < 6; ++f) {
         const bool hebrew = d == Direction::HebrewRussian ? f != 5 : f == 3;

@@ -52,7 +52,7 @@ std::set<std::u16string> bundledHebrewHeadwords() {
   for (uint32_t i = 0; i < file.entryCount(); ++i) {
     EntryRecord record{};
     const auto pos = readListRecordPos(file, i);
-    if (pos && readRecord(file.handle, file.recordBase, file.formatVersion, *pos, buffer, record)) {
+    if (pos && readRecord(file.handle, file.recordBase(), file.formatVersion(), *pos, buffer, record)) {
       headwords.insert(HebrewDisplayText(record.field(0), device));
     }
   }

@@ -162,7 +162,7 @@ TEST_F(WindowTest, ATapWritesTheHeadwordBackInLogicalOrder) {
   DictionaryFile& file = dialog().dictionaries().hebrewRussian;
   RecordBuffer buffer{};
   EntryRecord record{};
-  ASSERT_TRUE(readRecord(file.handle, file.recordBase, file.formatVersion, list.itemData(2), buffer, record));
+  ASSERT_TRUE(readRecord(file.handle, file.recordBase(), file.formatVersion(), list.itemData(2), buffer, record));
   const std::u16string logical = HebrewDisplayText(record.headword(), {kLanguageHebrew, CodePage::Hebrew1255});
   EXPECT_EQ(edit()->text().toStdU16String(), logical);
   EXPECT_EQ(dialog().headwordList().topIndex(), 0);  // no lookup followed the write

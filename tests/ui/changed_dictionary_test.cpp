@@ -27,8 +27,8 @@ TEST_F(ChangedDictionaryTest, ALookupLandingOnAnUnreadableRecordMovesNothing) {
     ASSERT_TRUE(file.open(path));
     const uint32_t pos = *readListRecordPos(file, 27);
     const uint32_t key = recordKey(pos);
-    bytes[uint64_t{file.recordBase} + pos] = static_cast<uint8_t>(key);
-    bytes[uint64_t{file.recordBase} + pos + 1] = static_cast<uint8_t>(key >> 8);
+    bytes[uint64_t{file.recordBase()} + pos] = static_cast<uint8_t>(key);
+    bytes[uint64_t{file.recordBase()} + pos + 1] = static_cast<uint8_t>(key >> 8);
   }
   test::writeBytes(path, bytes);
   start(/*russian=*/false);  // keep the damaged file
