@@ -94,8 +94,8 @@ void lookUp(std::u16string_view typed, DictionaryFile& file, Direction direction
 
 // What orvadict prints of a page holds no control character but its own
 // line feeds.
-void expectHarmlessText(std::u16string_view page) {
-  for (char c : articleAsText(showControlCharacters(page, KeptLineEnds::CrLf), false)) {
+void expectHarmlessText(const Article& article) {
+  for (char c : articleAsText(article, false)) {
     const auto b = static_cast<unsigned char>(c);
     if ((b < 0x20 && c != '\n') || b == 0x7F) fail("a control character of the file reaches the terminal");
   }
@@ -132,8 +132,10 @@ void showArticles(DictionaryFile& file, const DeviceSettings& device) {
       WordBoxText(record, d, device);
       ShowArticlePage(record, d, device, file, view);
       if (view.completedPages() != 1) fail("an article page was not completed exactly once");
-      articleAsText(view.page(), true);
-      expectHarmlessText(view.page());
+      const Article article = ComposeArticle(record, d, device, file);
+      if (articleHtml(article) != view.page()) fail("the composed article's HTML is not the page shown");
+      articleAsText(article, true);
+      expectHarmlessText(article);
       checkViewerPage(view.page());
     }
   }

@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "article/article_blocks.h"
 #include "article/grammar_labels.h"
 #include "store/table_search.h"
 #include "text/display_text.h"
@@ -11,15 +12,6 @@
 namespace orva {
 
 namespace {
-
-constexpr std::u16string_view kHebrewBlockOpen =
-    u"<div align=\"right\" dir=\"rtl\" style=\"direction: rtl\"><font color=\"black\" size=6>";
-constexpr std::u16string_view kHebrewBlockClose = u"</font></div>\r\n";
-constexpr std::u16string_view kLabelOpen = u"<div align=\"left\"><font color=\"#234567\" size=6><b>";
-constexpr std::u16string_view kLabelClose = u"</b></font></div>\r\n";
-constexpr std::u16string_view kRussianOpen = u"<div align=\"left\"><font size=6>";
-constexpr std::u16string_view kRussianClose = u"</font></div>\r\n";
-constexpr std::u16string_view kSeparator = u"<hr>\r\n";
 
 // The headword as the page shows it: its display form when there is one.
 std::string_view shownHeadword(const EntryRecord& record) {
@@ -42,63 +34,61 @@ std::u16string WordBoxText(const EntryRecord& record, Direction direction, const
   return headwordDisplay(record.headword(), direction, device);
 }
 
-std::u16string ComposeArticleMain(const EntryRecord& record, Direction direction, const DeviceSettings& device) {
+std::vector<ArticleBlock> ComposeMainBlocks(const EntryRecord& record, Direction direction,
+                                            const DeviceSettings& device) {
   const bool hebrewRussian = direction == Direction::HebrewRussian;
-  std::u16string page = u"<html><body>\r\n";
+  std::vector<ArticleBlock> blocks;
 
   std::u16string headword = headwordDisplay(shownHeadword(record), direction, device);
   HighlightForDisplay(headword, hebrewRussian, device);
   if (hebrewRussian) {
-    page += u"<div align=\"right\" dir=\"rtl\" style=\"direction: rtl\"><b><font color=\"black\" size=6>";
-    page += headword;
-    page += u"</font></b></div>\r\n";
+    blocks.push_back({ArticleBlockKind::HebrewHeadword, std::move(headword)});
   } else {
-    page += u"<div align=\"left\"><b>";
-    page += headword;
-    page += u"</b></div>\r\n";
+    blocks.push_back({ArticleBlockKind::RussianHeadword, std::move(headword)});
     // The Hebrew translation block is always there, even when empty.
-    page += kHebrewBlockOpen;
-    page += hebrewHighlighted(record.translation(), device);
-    page += kHebrewBlockClose;
+    blocks.push_back({ArticleBlockKind::HebrewText, hebrewHighlighted(record.translation(), device)});
   }
 
   if (hebrewRussian) {
-    const std::u16string label =
+    std::u16string label =
         NormalizeScript(VerbFormLabel(static_cast<int32_t>(record.entryId)), CodePage::Cyrillic1251, device);
-    if (!label.empty() && record.russian().empty()) {
-      page += kLabelOpen;
-      page += label;
-      page += kLabelClose;
-    }
+    if (!label.empty() && record.russian().empty()) blocks.push_back({ArticleBlockKind::Label, std::move(label)});
   }
 
   const uint32_t k = record.formCode();
   if (hasGrammarNote(k)) {
-    const std::u16string note = NormalizeScript(NounNote(record.number(), record.gender(), record.construct()),
-                                                CodePage::Cyrillic1251, device);
-    if (!note.empty()) {
-      page += kLabelOpen;
-      page += note;
-      page += kLabelClose;
-    }
+    std::u16string note = NormalizeScript(NounNote(record.number(), record.gender(), record.construct()),
+                                          CodePage::Cyrillic1251, device);
+    if (!note.empty()) blocks.push_back({ArticleBlockKind::Label, std::move(note)});
   }
 
-  const std::u16string russian = RussianDisplayText(record.russian(), device);
-  if (!russian.empty()) {
-    page += kRussianOpen;
-    page += russian;
-    page += kRussianClose;
-  }
+  std::u16string russian = RussianDisplayText(record.russian(), device);
+  if (!russian.empty()) blocks.push_back({ArticleBlockKind::RussianText, std::move(russian)});
 
-  if (!separatorFollowsFormOne(k)) page += kSeparator;
+  if (!separatorFollowsFormOne(k)) blocks.push_back({ArticleBlockKind::Separator, {}});
+  return blocks;
+}
+
+std::u16string ComposeArticleMain(const EntryRecord& record, Direction direction, const DeviceSettings& device) {
+  std::u16string page(kPageStart);
+  for (const ArticleBlock& block : ComposeMainBlocks(record, direction, device)) appendBlockHtml(block, page);
   return page;
+}
+
+Article ComposeArticle(const EntryRecord& record, Direction direction, const DeviceSettings& device,
+                       DictionaryFile& hebrewRussian) {
+  Article article{direction, ComposeMainBlocks(record, direction, device)};
+  if (direction == Direction::HebrewRussian)
+    ComposeRelatedForms(record, device, hebrewRussian,
+                        [&](ArticleBlock&& block) { article.blocks.push_back(std::move(block)); });
+  return article;
 }
 
 void ShowArticlePage(const EntryRecord& record, Direction direction, const DeviceSettings& device,
                      DictionaryFile& hebrewRussian, ArticleView& view) {
   std::u16string page = ComposeArticleMain(record, direction, device);
   if (direction == Direction::RussianHebrew) {
-    page += u"</body></html>\r\n";
+    page += kPageEnd;
     view.ShowPage(page);
     return;
   }
@@ -109,7 +99,12 @@ void ShowArticlePage(const EntryRecord& record, Direction direction, const Devic
 void ShowRelatedForms(const EntryRecord& record, std::u16string_view page, const DeviceSettings& device,
                       DictionaryFile& hebrewRussian, ArticleView& view) {
   view.AppendPage(page);
+  ComposeRelatedForms(record, device, hebrewRussian, [&](ArticleBlock&& block) { view.AppendPage(blockHtml(block)); });
+  view.endOfSource();
+}
 
+void ComposeRelatedForms(const EntryRecord& record, const DeviceSettings& device, DictionaryFile& hebrewRussian,
+                         const std::function<void(ArticleBlock&&)>& emit) {
   const uint32_t group = record.group();
   const uint32_t ownForm = record.formCode();
   DictionaryFile& file = hebrewRussian;
@@ -120,46 +115,36 @@ void ShowRelatedForms(const EntryRecord& record, std::u16string_view page, const
   uint8_t entry[kIdEntrySize];
   const auto found = findEntryIndex(file.handle, count, kIdEntrySize, tableOffset, entry,
                                     [&](const uint8_t* e) { return compareEntryId(key, e); });
-  if (found) {
-    // The walk goes on from the id entry after the one found and stops after
-    // the table's last entry.
-    uint32_t next = *found + 1;
-    RecordBuffer buffer{};
-    EntryRecord form{};
-    bool ok = file.readRecord(idEntryRecordPos(entry), buffer, form);
-    // The ids of a sorted table never decrease: two entries may share an
-    // id, and both are listed. A damaged table that goes back, or names the
-    // same record again under the same id, ends the listing; the table's
-    // end bounds the walk in any case.
-    std::optional<uint32_t> previousId;
-    uint32_t previousPos = 0;
-    const auto goesOn = [&](uint32_t pos) {
-      return !previousId || form.entryId > *previousId || (form.entryId == *previousId && pos != previousPos);
-    };
-    while (ok && form.group() == group && goesOn(idEntryRecordPos(entry))) {
-      previousId = form.entryId;
-      previousPos = idEntryRecordPos(entry);
-      const uint32_t k = form.formCode();
-      if (isListedForm(k) && k != ownForm) {
-        std::u16string piece(kHebrewBlockOpen);
-        piece += hebrewHighlighted(shownHeadword(form), device);
-        piece += kHebrewBlockClose;
-        view.AppendPage(piece);
-        if (!form.russian().empty()) {
-          piece.assign(kRussianOpen);
-          piece += RussianDisplayText(form.russian(), device);
-          piece += kRussianClose;
-          view.AppendPage(piece);
-        }
-        if (separatorFollowsFormOne(ownForm) && k == 1) view.AppendPage(kSeparator);
-      }
-      if (next >= count) break;  // the table's last entry has been listed
-      if (!file.readTableEntry(DictionaryTable::IdIndex, next, entry)) break;
-      ++next;
-      ok = file.readRecord(idEntryRecordPos(entry), buffer, form);
+  if (!found) return;
+  // The walk goes on from the id entry after the one found and stops after
+  // the table's last entry.
+  uint32_t next = *found + 1;
+  RecordBuffer buffer{};
+  EntryRecord form{};
+  bool ok = file.readRecord(idEntryRecordPos(entry), buffer, form);
+  // The ids of a sorted table never decrease: two entries may share an
+  // id, and both are listed. A damaged table that goes back, or names the
+  // same record again under the same id, ends the listing; the table's
+  // end bounds the walk in any case.
+  std::optional<uint32_t> previousId;
+  uint32_t previousPos = 0;
+  const auto goesOn = [&](uint32_t pos) {
+    return !previousId || form.entryId > *previousId || (form.entryId == *previousId && pos != previousPos);
+  };
+  while (ok && form.group() == group && goesOn(idEntryRecordPos(entry))) {
+    previousId = form.entryId;
+    previousPos = idEntryRecordPos(entry);
+    const uint32_t k = form.formCode();
+    if (isListedForm(k) && k != ownForm) {
+      emit({ArticleBlockKind::HebrewText, hebrewHighlighted(shownHeadword(form), device)});
+      if (!form.russian().empty()) emit({ArticleBlockKind::RussianText, RussianDisplayText(form.russian(), device)});
+      if (separatorFollowsFormOne(ownForm) && k == 1) emit({ArticleBlockKind::Separator, {}});
     }
+    if (next >= count) break;  // the table's last entry has been listed
+    if (!file.readTableEntry(DictionaryTable::IdIndex, next, entry)) break;
+    ++next;
+    ok = file.readRecord(idEntryRecordPos(entry), buffer, form);
   }
-  view.endOfSource();
 }
 
 }  // namespace orva

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "text/utf.h"
+#include "tools/visible_controls.h"
 #include "ui/display_order.h"
 
 namespace orva {
@@ -29,23 +30,23 @@ std::string decodeEntities(std::string text) {
   return text;
 }
 
-// One line of the page: its tags dropped, red spans coloured.
-std::string blockText(std::string_view line, bool color, std::string_view style) {
+// The text of one block: its tags dropped, red spans coloured.
+std::string blockText(std::string_view content, bool color, std::string_view style) {
   std::vector<std::pair<std::string, bool>> pieces;  // text, red
   std::string text;
   bool red = false;
   size_t i = 0;
-  while (i < line.size()) {
-    if (line[i] != '<') {
-      text.push_back(line[i++]);
+  while (i < content.size()) {
+    if (content[i] != '<') {
+      text.push_back(content[i++]);
       continue;
     }
-    const size_t end = line.find('>', i);
+    const size_t end = content.find('>', i);
     if (end == std::string_view::npos) {
-      text.append(line.substr(i));
+      text.append(content.substr(i));
       break;
     }
-    const std::string_view tag = line.substr(i, end - i + 1);
+    const std::string_view tag = content.substr(i, end - i + 1);
     if (tag == "<font color=red>" || (tag == "</font>" && red)) {
       pieces.emplace_back(decodeEntities(std::move(text)), red);
       text.clear();
@@ -79,30 +80,26 @@ std::string blockText(std::string_view line, bool color, std::string_view style)
 
 }  // namespace
 
-std::string articleAsText(std::u16string_view page, bool color) {
-  // A terminal lays Hebrew out with its own bidi, so the runs of Hebrew
-  // blocks go back into logical order.
-  const std::string html = utf16ToUtf8(rtlRunsInLogicalOrder(page));
+std::string articleAsText(const Article& article, bool color) {
   std::string out;
   bool mainPart = true;
   bool first = true;
-  size_t start = 0;
-  while (start < html.size()) {
-    size_t end = html.find("\r\n", start);
-    if (end == std::string::npos) end = html.size();
-    const std::string_view line = std::string_view(html).substr(start, end - start);
-    start = end + 2;
-    if (line.empty() || line == "<html><body>" || line == "</body></html>") continue;
-    if (line == "<hr>") {
+  for (const ArticleBlock& block : article.blocks) {
+    if (block.kind == ArticleBlockKind::Separator) {
       mainPart = false;
       continue;
     }
     std::string_view style;
     if (first) style = kBold;
-    else if (line.find("#234567") != std::string_view::npos) style = kDim;
-    std::string text = blockText(line, color, style);
+    else if (block.kind == ArticleBlockKind::Label) style = kDim;
+    // A terminal lays Hebrew out with its own bidi, so the runs of a Hebrew
+    // block go back into logical order.
+    // Control characters a record may hold are shown, never sent as such.
+    const std::u16string visible = showControlCharacters(block.text, KeptLineEnds::None);
+    const std::string content = utf16ToUtf8(block.rightToLeft() ? runsInReverseOrder(visible) : visible);
+    std::string text = blockText(content, color, style);
     if (text.empty()) continue;
-    if (!mainPart && line.find("dir=\"rtl\"") != std::string_view::npos) out += "\n";
+    if (!mainPart && block.rightToLeft()) out += "\n";
     out += (mainPart ? "" : "  ") + text + "\n";
     first = false;
   }

@@ -1,12 +1,14 @@
-// An article page as readable terminal text: one block a line, red spans in
-// red when colour is on.
+// An article as readable terminal text: one block a line, red spans in red
+// when colour is on, the record's control characters shown.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "article/article_blocks.h"
+
 namespace orva {
 
-std::string articleAsText(std::u16string_view page, bool color);
+std::string articleAsText(const Article& article, bool color);
 
 }  // namespace orva

@@ -27,18 +27,15 @@ std::u16string typedText(const std::string& argument) {
   return *text;
 }
 
-// The page of list entry `index` as the viewer holds it once complete, and
-// its headword as the file spells it; false when its record cannot be read.
+// The article of list entry `index` and its headword as the file spells
+// it; false when its record cannot be read.
 bool articleOf(DictionaryFile& file, Direction direction, const DeviceSettings& device, uint32_t index,
-               std::u16string& page, std::string& headword) {
+               Article& article, std::string& headword) {
   RecordBuffer buffer{};
   EntryRecord record{};
   const auto pos = readListRecordPos(file, index);
   if (!pos || !file.readRecord(*pos, buffer, record)) return false;
-  PageCollector view;
-  DictionaryFile none;
-  ShowArticlePage(record, direction, device, direction == Direction::HebrewRussian ? file : none, view);
-  page = view.page();
+  article = ComposeArticle(record, direction, device, file);
   headword = record.headword();
   return true;
 }
@@ -73,14 +70,16 @@ int runArticle(const CommandArgs& raw) {
     if (!found) return kExitNotFound;
     n = *found;
   }
-  std::u16string page;
+  Article article;
   std::string headword;
-  if (n > UINT32_MAX || !articleOf(file, options.direction, options.device, static_cast<uint32_t>(n), page, headword)) {
+  if (n > UINT32_MAX ||
+      !articleOf(file, options.direction, options.device, static_cast<uint32_t>(n), article, headword)) {
     std::cerr << "orvadict: entry " << n << " cannot be read\n";
     return kExitError;
   }
-  // Control characters a record may hold are shown, never sent as such.
-  std::cout << utf16ToUtf8(showControlCharacters(page, KeptLineEnds::CrLf));
+  // The page as the viewer holds it. Control characters a record may hold
+  // are shown, never sent as such.
+  std::cout << utf16ToUtf8(showControlCharacters(articleHtml(article), KeptLineEnds::CrLf));
   return kExitFound;
 }
 
@@ -148,9 +147,9 @@ WordResult readWord(const std::string& argument, const ReadOptions& options, Dic
   if (!file.isOpen()) openOrFail(file, options.common.dir, direction, options.access);
   const TypedQuery query = makeTypedQuery(*word, direction, device);
   const auto found = findTypedPrefix(query.view(), file, direction, device);
-  std::u16string page;
+  Article article;
   std::string headword;
-  const bool read = found && articleOf(file, direction, device, *found, page, headword);
+  const bool read = found && articleOf(file, direction, device, *found, article, headword);
   // The entry found is the word when its headword begins with the query as
   // the lookup matches them (case, ё, a geresh or gershayim typed or not),
   // and is the word itself when nothing of the headword is left over.
@@ -167,7 +166,7 @@ WordResult readWord(const std::string& argument, const ReadOptions& options, Dic
   if (!same && !options.exact) {
     const LookupHint hint = hints.hintFor(direction, *word);
     if (hint.kind == LookupHint::Kind::FormOf &&
-        articleOf(file, direction, device, hint.lemma.listOrdinal, page, headword)) {
+        articleOf(file, direction, device, hint.lemma.listOrdinal, article, headword)) {
       // A word that only came with punctuation around it needs no line.
       if (!isTheWord(headword)) {
         relationLine = argument + " \xE2\x86\x92 " + utf16ToUtf8(showControlCharacters(hint.lemma.headword, KeptLineEnds::CrLf));
@@ -185,14 +184,13 @@ WordResult readWord(const std::string& argument, const ReadOptions& options, Dic
   }
   // Control characters a record may hold are shown, never sent as such:
   // they would act on the terminal, or forge the form feed that ends an
-  // answer of --stdin. The HTML stays the exact page; the relation then
-  // goes to stderr.
-  const std::u16string shown = showControlCharacters(page, KeptLineEnds::CrLf);
+  // answer of --stdin (the text rendering shows them itself). The HTML
+  // stays the exact page; the relation then goes to stderr.
   if (options.html) {
     std::cerr << relationLine;
-    out += utf16ToUtf8(shown);
+    out += utf16ToUtf8(showControlCharacters(articleHtml(article), KeptLineEnds::CrLf));
   } else {
-    out += relationLine + articleAsText(shown, options.color);
+    out += relationLine + articleAsText(article, options.color);
   }
   return WordResult::Found;
 }

@@ -121,7 +121,6 @@ bool exportStarDict(DictionaryFile& file, Direction direction, const std::string
   std::vector<IndexWord> words;
   words.reserve(count);
   RecordBuffer buffer{};
-  DictionaryFile none;
   uint64_t offset = 0;
   for (uint32_t i = 0; i < count; ++i) {
     EntryRecord record{};
@@ -134,9 +133,7 @@ bool exportStarDict(DictionaryFile& file, Direction direction, const std::string
       ++summary.skipped;
       continue;
     }
-    PageCollector view;
-    ShowArticlePage(record, direction, device, direction == Direction::HebrewRussian ? file : none, view);
-    const std::string text = articleAsText(showControlCharacters(view.page(), KeptLineEnds::CrLf), false);
+    const std::string text = articleAsText(ComposeArticle(record, direction, device, file), false);
     if (offset + text.size() > UINT32_MAX) return fail("the articles do not fit the format's 4 GiB");
     if (offset + text.size() > outputLimit)
       return fail("the file is damaged: its articles would be over " + std::to_string(outputLimit) + " bytes");

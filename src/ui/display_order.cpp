@@ -39,8 +39,9 @@ namespace {
 constexpr std::u16string_view kRedOpen = u"<font color=red>";
 constexpr std::u16string_view kRedClose = u"</font>";
 
-// The text of one right-to-left block with its runs in reverse order.
-std::u16string reversedRuns(std::u16string_view content) {
+}  // namespace
+
+std::u16string runsInReverseOrder(std::u16string_view content) {
   std::vector<std::u16string_view> runs;
   size_t p = 0;
   while (p < content.size()) {
@@ -57,8 +58,6 @@ std::u16string reversedRuns(std::u16string_view content) {
   for (auto it = runs.rbegin(); it != runs.rend(); ++it) out += *it;
   return out;
 }
-
-}  // namespace
 
 std::u16string rtlRunsInLogicalOrder(std::u16string_view page) {
   std::u16string out;
@@ -82,7 +81,7 @@ std::u16string rtlRunsInLogicalOrder(std::u16string_view page) {
       continue;
     }
     out += line.substr(0, from);
-    out += reversedRuns(line.substr(from, contentEnd - from));
+    out += runsInReverseOrder(line.substr(from, contentEnd - from));
     out += line.substr(contentEnd);
   }
   return out;

@@ -29,4 +29,8 @@ std::u16string visualOrderForDisplay(std::u16string_view text);
 // block are put back into logical order.
 std::u16string rtlRunsInLogicalOrder(std::u16string_view page);
 
+// The text of one right-to-left block with its plain runs and red spans in
+// reverse order, each run unchanged.
+std::u16string runsInReverseOrder(std::u16string_view content);
+
 }  // namespace orva

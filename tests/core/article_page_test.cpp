@@ -190,6 +190,29 @@ TEST_F(ArticlePageTest, VisualOrderOffHebrewDevices) {
   EXPECT_EQ(wordBox_, "גא");
 }
 
+// The article composed as blocks renders to the very page the viewer is
+// sent piece by piece, for every entry, direction and device.
+TEST_F(ArticlePageTest, TheComposedArticleIsThePageShown) {
+  for (DictionaryFile* file : {&hebrew_, &russian_}) {
+    const Direction d = file == &hebrew_ ? Direction::HebrewRussian : Direction::RussianHebrew;
+    for (const DeviceSettings& device : {kHebrewDevice, kRussianDevice}) {
+      for (uint32_t i = 0; i < file->entryCount(); ++i) {
+        EntryRecord record{};
+        const auto pos = readListRecordPos(*file, i);
+        ASSERT_TRUE(pos && file->readRecord(*pos, buffer_, record));
+        PageCollector view;
+        ShowArticlePage(record, d, device, hebrew_, view);
+        const Article article = ComposeArticle(record, d, device, hebrew_);
+        EXPECT_EQ(u8(articleHtml(article)), u8(view.page())) << record.entryId;
+        EXPECT_EQ(u8(view.page()).rfind(u8(ComposeArticleMain(record, d, device)), 0), 0u);
+        ASSERT_FALSE(article.blocks.empty());
+        EXPECT_TRUE(article.blocks[0].kind == (d == Direction::HebrewRussian ? ArticleBlockKind::HebrewHeadword
+                                                                             : ArticleBlockKind::RussianHeadword));
+      }
+    }
+  }
+}
+
 TEST(RelatedForms, MissingHebrewFileEndsThePageQuietly) {
   EntryRecord record{};
   record.entryId = 5001;
