@@ -18,11 +18,6 @@ namespace orva {
 
 namespace {
 
-std::string onlyFile(const Arguments& args) {
-  if (args.positional().size() != 1) throw UsageError{"give exactly one dictionary file"};
-  return args.positional()[0];
-}
-
 // The whole text of a source file. Only a regular file is read: a
 // directory or a device would read as nothing (or without end) and build a
 // dictionary that replaces the target with less than the sources hold. A
@@ -82,14 +77,11 @@ int runBuild(const CommandArgs& raw) {
 }
 
 int runDump(const CommandArgs& raw) {
-  const Arguments args(raw, {"--direction"}, {});
-  const std::string path = onlyFile(args);
-  const Direction direction = directionOfFile(args, path);
   DictionaryFile file;
-  openFileOrFail(file, path);
+  const NamedFile named = openNamedFile(Arguments(raw, {"--direction"}, {}), file);
   std::string text, error;
-  if (!dumpDictionary(file, direction, text, error)) {
-    std::cerr << "orvadict: " << path << ": " << error << "\n";
+  if (!dumpDictionary(file, named.direction, text, error)) {
+    std::cerr << "orvadict: " << named.path << ": " << error << "\n";
     return kExitError;
   }
   std::cout << text;
@@ -97,11 +89,8 @@ int runDump(const CommandArgs& raw) {
 }
 
 int runCheck(const CommandArgs& raw) {
-  const Arguments args(raw, {"--direction"}, {});
-  const std::string path = onlyFile(args);
-  const Direction direction = directionOfFile(args, path);
   DictionaryFile file;
-  openFileOrFail(file, path);
+  const auto [path, direction] = openNamedFile(Arguments(raw, {"--direction"}, {}), file);
   const auto problems = checkDictionary(file, direction);
   for (const std::string& problem : problems) std::cout << path << ": " << problem << "\n";
   if (!problems.empty()) return 1;

@@ -14,12 +14,9 @@ int runExport(const CommandArgs& raw) {
   const Arguments args(raw, {"--stardict", "--direction"}, {});
   const auto dir = args.value("--stardict");
   if (!dir || dir->empty()) throw UsageError{"--stardict DIR is required"};
-  if (args.positional().size() != 1) throw UsageError{"give exactly one dictionary file"};
-  const std::string& path = args.positional()[0];
-  const std::string name = dictionaryBaseName(path);
-  const Direction direction = directionOfFile(args, path);
   DictionaryFile file;
-  openFileOrFail(file, path);
+  const auto [path, direction] = openNamedFile(args, file);
+  const std::string name = dictionaryBaseName(path);
   if (::mkdir(dir->c_str(), 0755) != 0 && errno != EEXIST) throw UsageError{"cannot create " + *dir};
 
   StarDictSummary summary;

@@ -119,6 +119,13 @@ void openFileOrFail(DictionaryFile& file, const std::string& path) {
   if (!file.open(path)) throw UsageError{"cannot open " + path + " (missing, unreadable or shorter than its header)"};
 }
 
+NamedFile openNamedFile(const Arguments& args, DictionaryFile& file) {
+  if (args.positional().size() != 1) throw UsageError{"give exactly one dictionary file"};
+  NamedFile named{args.positional()[0], directionOfFile(args, args.positional()[0])};
+  openFileOrFail(file, named.path);
+  return named;
+}
+
 void reopenIfChangedOrFail(DictionaryFile& file, Direction direction) {
   if (file.reopenIfChanged() == FileChange::Gone)
     throw UsageError{std::string(dictionaryFileName(direction)) +

@@ -82,4 +82,12 @@ void openOrFail(DictionaryFile& file, const std::string& dir, Direction directio
 // Opens the dictionary file a command names, or ends the command.
 void openFileOrFail(DictionaryFile& file, const std::string& path);
 
+// The one dictionary file that the positional arguments name, opened into
+// `file`, with its path and direction (directionOfFile).
+struct NamedFile {
+  std::string path;
+  Direction direction;
+};
+NamedFile openNamedFile(const Arguments& args, DictionaryFile& file);
+
 }  // namespace orva
