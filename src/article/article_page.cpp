@@ -38,6 +38,7 @@ std::vector<ArticleBlock> ComposeMainBlocks(const EntryRecord& record, Direction
                                             const DeviceSettings& device) {
   const bool hebrewRussian = direction == Direction::HebrewRussian;
   std::vector<ArticleBlock> blocks;
+  blocks.reserve(5);  // the most a main part holds
 
   std::u16string headword = headwordDisplay(shownHeadword(record), direction, device);
   HighlightForDisplay(headword, hebrewRussian, device);
@@ -99,7 +100,12 @@ void ShowArticlePage(const EntryRecord& record, Direction direction, const Devic
 void ShowRelatedForms(const EntryRecord& record, std::u16string_view page, const DeviceSettings& device,
                       DictionaryFile& hebrewRussian, ArticleView& view) {
   view.AppendPage(page);
-  ComposeRelatedForms(record, device, hebrewRussian, [&](ArticleBlock&& block) { view.AppendPage(blockHtml(block)); });
+  std::u16string piece;  // one buffer for every piece
+  ComposeRelatedForms(record, device, hebrewRussian, [&](ArticleBlock&& block) {
+    piece.clear();
+    appendBlockHtml(block, piece);
+    view.AppendPage(piece);
+  });
   view.endOfSource();
 }
 
