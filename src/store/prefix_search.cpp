@@ -33,7 +33,7 @@ std::optional<uint32_t> exactSpellingAmongAlike(DictionaryFile& file, uint32_t p
   for (int i = 0; i < kAlikeSpellingsLookedAt; ++i) {
     if (length == 0 || length > UINT32_MAX - pos) return std::nullopt;
     pos += length;
-    if (!readRecord(file.handle, file.recordBase, file.formatVersion, pos, buffer, view)) return std::nullopt;
+    if (!file.readRecord(pos, buffer, view)) return std::nullopt;
     const std::string_view headword = view.headword();
     if (!headwordBeginsWith(headword, query, Direction::HebrewRussian)) return std::nullopt;
     if (headword == typed) {
