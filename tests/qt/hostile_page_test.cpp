@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "qt/main_window.h"
+#include "window_test_support.h"
 #include "qt/qt_text.h"
 #include "qt/typed_text_limit.h"
 #include "support/test_files.h"
@@ -245,10 +246,7 @@ class HostileWindowTest : public ::testing::Test {
     window_ = std::make_unique<MainWindow>(*services_);
     window_->resize(480, 536 + MainWindow::kMenuBarHeight);
     window_->start();
-    window_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-    window_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    ASSERT_TRUE(test::showActive(*window_));
     // The first article, by hand rather than after its two seconds.
     window_->dialog().timer(kFirstArticleTimer);
     settle();

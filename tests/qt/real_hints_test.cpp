@@ -14,63 +14,42 @@
 
 #include "morphology/lookup_hint_source.h"
 #include "qt/main_window.h"
+#include "window_test_support.h"
 
 namespace orva {
 namespace {
-
-class BundledServices : public DesktopServices {
- public:
-  explicit BundledServices(DeviceSettings device) : device_(device) {}
-  std::string programDirectory() override { return ORVA_RUNTIME_DIR; }
-  DeviceSettings deviceSettings() override { return device_; }
-  void showMessage(QWidget*, const QString&, const QString&, bool) override {}
-  bool openDocument(const QString&) override { return true; }
-  void runAbout(QWidget*) override {}
-  void exitProcess(int) override {}
-
- private:
-  DeviceSettings device_;
-};
 
 class RealHintsTest : public ::testing::TestWithParam<bool> {
  protected:
   void SetUp() override {
     if (std::string(ORVA_VOCABULARY) == "example") GTEST_SKIP() << "built with the example vocabulary";
     const bool hebrewDevice = GetParam();
-    services_ = std::make_unique<BundledServices>(hebrewDevice ? DeviceSettings{kLanguageHebrew, CodePage::Hebrew1255}
-                                                               : DeviceSettings{kLanguageRussian, CodePage::Cyrillic1251});
+    services_ = std::make_unique<test::QuietServices>(
+        ORVA_RUNTIME_DIR, hebrewDevice ? DeviceSettings{kLanguageHebrew, CodePage::Hebrew1255}
+                                       : DeviceSettings{kLanguageRussian, CodePage::Cyrillic1251});
     window_ = std::make_unique<MainWindow>(*services_);
     hints_ = makeLookupHintSource(window_->dialog().dictionaries(), window_->dialog().device());
     window_->dialog().setLookupHintSource(hints_.get());
     window_->resize(480, 536 + MainWindow::kMenuBarHeight);
     window_->start();
-    window_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-    window_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    ASSERT_TRUE(test::showActive(*window_));
   }
   void TearDown() override {
     window_.reset();
     hints_.reset();
   }
-  // One key press per character, with its text (the typing helpers of the
-  // test library take ASCII only). Typed in logical order.
+  // A word typed over the word box's text, in logical order.
   void typeWord(const char* utf8) {
     edit()->setFocus();
     edit()->selectAll();
-    for (QChar c : QString::fromUtf8(utf8)) {
-      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-      QApplication::sendEvent(edit(), &press);
-      QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-      QApplication::sendEvent(edit(), &release);
-    }
+    test::typeText(QString::fromUtf8(utf8), edit());
   }
   QLineEdit* edit() { return window_->wordBox().widget(); }
   bool pageShows(const char* utf8) {
     return window_->articleView()->shownSource().find(QString::fromUtf8(utf8).toStdU16String()) !=
            std::u16string::npos;
   }
-  std::unique_ptr<BundledServices> services_;
+  std::unique_ptr<test::QuietServices> services_;
   std::unique_ptr<MainWindow> window_;
   std::unique_ptr<LookupHintSource> hints_;
 };

@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "qt/main_window.h"
+#include "window_test_support.h"
 #include "qt/outside_lookup.h"
 #include "qt/single_instance.h"
 
@@ -24,16 +25,6 @@ namespace {
 
 // Generous: the machine may be loaded, and nothing here measures time.
 constexpr int kPatienceMs = 60000;
-
-class QuietServices : public DesktopServices {
- public:
-  std::string programDirectory() override { return ORVA_TEST_PROGRAM_DIR; }
-  DeviceSettings deviceSettings() override { return {kLanguageRussian, CodePage::Cyrillic1251}; }
-  void showMessage(QWidget*, const QString&, const QString&, bool) override {}
-  bool openDocument(const QString&) override { return true; }
-  void runAbout(QWidget*) override {}
-  void exitProcess(int) override {}
-};
 
 class SingleInstanceTest : public ::testing::Test {
  protected:
@@ -79,7 +70,7 @@ class SingleInstanceTest : public ::testing::Test {
   QLineEdit* edit() { return window_->wordBox().widget(); }
 
   QTemporaryDir runtimeDir_;
-  QuietServices services_;
+  test::QuietServices services_{ORVA_TEST_PROGRAM_DIR};
   std::unique_ptr<MainWindow> window_;
   std::unique_ptr<InstanceServer> server_;
 };

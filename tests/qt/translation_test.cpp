@@ -12,20 +12,11 @@
 
 #include "qt/article_copy.h"
 #include "qt/main_window.h"
+#include "window_test_support.h"
 #include "qt/ui_translation.h"
 
 namespace orva {
 namespace {
-
-class QuietServices : public DesktopServices {
- public:
-  std::string programDirectory() override { return ORVA_TEST_PROGRAM_DIR; }
-  DeviceSettings deviceSettings() override { return {kLanguageRussian, CodePage::Cyrillic1251}; }
-  void showMessage(QWidget*, const QString&, const QString&, bool) override {}
-  bool openDocument(const QString&) override { return true; }
-  void runAbout(QWidget*) override {}
-  void exitProcess(int) override {}
-};
 
 // What the window shows of its fixed texts.
 struct Texts {
@@ -35,7 +26,7 @@ struct Texts {
 
 Texts openWindowIn(const char* locale, bool expectTranslation) {
   EXPECT_EQ(installTranslation(QLocale(QString::fromLatin1(locale))), expectTranslation) << locale;
-  QuietServices services;
+  test::QuietServices services(ORVA_TEST_PROGRAM_DIR);
   MainWindow window(services);
   window.resize(480, 536 + MainWindow::kMenuBarHeight);
   window.start();

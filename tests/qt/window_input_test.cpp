@@ -14,19 +14,10 @@
 #include <memory>
 
 #include "qt/main_window.h"
+#include "window_test_support.h"
 
 namespace orva {
 namespace {
-
-class QuietServices : public DesktopServices {
- public:
-  std::string programDirectory() override { return ORVA_TEST_PROGRAM_DIR; }
-  DeviceSettings deviceSettings() override { return {kLanguageRussian, CodePage::Cyrillic1251}; }
-  void showMessage(QWidget*, const QString&, const QString&, bool) override {}
-  bool openDocument(const QString&) override { return true; }
-  void runAbout(QWidget*) override {}
-  void exitProcess(int) override {}
-};
 
 class FakeHints : public LookupHintSource {
  public:
@@ -45,23 +36,11 @@ class WindowInputTest : public ::testing::Test {
     window_ = std::make_unique<MainWindow>(services_);
     window_->resize(480, 536 + MainWindow::kMenuBarHeight);
     window_->start();
-    window_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-    window_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    ASSERT_TRUE(test::showActive(*window_));
   }
   void TearDown() override { window_.reset(); }
 
-  // One key press per character, with its text, to whatever has the focus
-  // (the test helpers for typing take ASCII only).
-  void type(const QString& text) {
-    for (QChar c : text) {
-      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-      QApplication::sendEvent(QApplication::focusWidget(), &press);
-      QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-      QApplication::sendEvent(QApplication::focusWidget(), &release);
-    }
-  }
+  void type(const QString& text) { test::typeText(text); }
   void fire(uint32_t timer) { window_->dialog().timer(timer); }
   QLineEdit* edit() { return window_->wordBox().widget(); }
   MainDialog& dialog() { return window_->dialog(); }
@@ -74,7 +53,7 @@ class WindowInputTest : public ::testing::Test {
     fire(kFirstArticleTimer);
   }
 
-  QuietServices services_;
+  test::QuietServices services_{ORVA_TEST_PROGRAM_DIR};
   std::unique_ptr<MainWindow> window_;
 };
 

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "qt/main_window.h"
+#include "window_test_support.h"
 #include "ui/copied_text.h"
 
 namespace orva {
@@ -22,31 +23,15 @@ namespace {
 
 constexpr uint32_t kLanguageEnglish = 0x0409;
 
-class QuietServices : public DesktopServices {
- public:
-  explicit QuietServices(uint32_t language) : language_(language) {}
-  std::string programDirectory() override { return ORVA_TEST_PROGRAM_DIR; }
-  DeviceSettings deviceSettings() override { return {language_, codePageForLanguage(language_)}; }
-  void showMessage(QWidget*, const QString&, const QString&, bool) override {}
-  bool openDocument(const QString&) override { return true; }
-  void runAbout(QWidget*) override {}
-  void exitProcess(int) override {}
-
- private:
-  uint32_t language_;
-};
-
 class WindowKeysTest : public ::testing::TestWithParam<uint32_t> {
  protected:
   void SetUp() override {
-    services_ = std::make_unique<QuietServices>(GetParam());
+    services_ = std::make_unique<test::QuietServices>(
+        ORVA_TEST_PROGRAM_DIR, DeviceSettings{GetParam(), codePageForLanguage(GetParam())});
     window_ = std::make_unique<MainWindow>(*services_);
     window_->resize(480, 536 + MainWindow::kMenuBarHeight);
     window_->start();
-    window_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-    window_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    ASSERT_TRUE(test::showActive(*window_));
     fire(kFirstArticleTimer);
   }
   void TearDown() override {
@@ -54,16 +39,7 @@ class WindowKeysTest : public ::testing::TestWithParam<uint32_t> {
     services_.reset();
   }
 
-  // One key press per character, with its text, to whatever has the focus
-  // (the test helpers for typing take ASCII only).
-  void type(const QString& text) {
-    for (QChar c : text) {
-      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-      QApplication::sendEvent(QApplication::focusWidget(), &press);
-      QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-      QApplication::sendEvent(QApplication::focusWidget(), &release);
-    }
-  }
+  void type(const QString& text) { test::typeText(text); }
   // A word typed over whatever the box holds, then Enter.
   void lookUp(const char* utf8) {
     edit()->setFocus();
@@ -106,7 +82,7 @@ class WindowKeysTest : public ::testing::TestWithParam<uint32_t> {
     return false;
   }
 
-  std::unique_ptr<QuietServices> services_;
+  std::unique_ptr<test::QuietServices> services_;
   std::unique_ptr<MainWindow> window_;
 };
 

@@ -16,21 +16,12 @@
 #include <memory>
 
 #include "qt/main_window.h"
+#include "window_test_support.h"
 #include "qt/page_colours.h"
 #include "qt/readable_colours.h"
 
 namespace orva {
 namespace {
-
-class QuietServices : public DesktopServices {
- public:
-  std::string programDirectory() override { return ORVA_TEST_PROGRAM_DIR; }
-  DeviceSettings deviceSettings() override { return {kLanguageHebrew, CodePage::Hebrew1255}; }
-  void showMessage(QWidget*, const QString&, const QString&, bool) override {}
-  bool openDocument(const QString&) override { return true; }
-  void runAbout(QWidget*) override {}
-  void exitProcess(int) override {}
-};
 
 // A dark desktop theme: light text on dark rows, and a bright highlight on
 // which the palette's white highlighted text reads poorly.
@@ -68,24 +59,14 @@ class WindowLookTest : public ::testing::Test {
     window_ = std::make_unique<MainWindow>(services_);
     window_->fitToScreen();
     window_->start();
-    window_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-    window_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    ASSERT_TRUE(test::showActive(*window_));
   }
   void TearDown() override {
     window_.reset();
     QApplication::setPalette(QApplication::style()->standardPalette());
   }
 
-  void type(const QString& text) {
-    for (QChar c : text) {
-      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-      QApplication::sendEvent(QApplication::focusWidget(), &press);
-      QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-      QApplication::sendEvent(QApplication::focusWidget(), &release);
-    }
-  }
+  void type(const QString& text) { test::typeText(text); }
   void settle() {
     for (int i = 0; i < 3; ++i) QApplication::processEvents();
   }
@@ -149,7 +130,7 @@ class WindowLookTest : public ::testing::Test {
           << when << ": article text " << colour.name().toStdString() << " on " << base.name().toStdString();
   }
 
-  QuietServices services_;
+  test::QuietServices services_{ORVA_TEST_PROGRAM_DIR, {kLanguageHebrew, CodePage::Hebrew1255}};
   std::unique_ptr<MainWindow> window_;
 };
 

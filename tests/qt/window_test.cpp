@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "qt/main_window.h"
+#include "window_test_support.h"
 #include "store/list_index.h"
 #include "store/record_reader.h"
 #include "text/display_text.h"
@@ -56,26 +57,14 @@ class WindowTest : public ::testing::Test {
     window_ = std::make_unique<MainWindow>(*services_);
     window_->resize(480, 536 + MainWindow::kMenuBarHeight);
     window_->start();
-    window_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-    window_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    ASSERT_TRUE(test::showActive(*window_));
   }
   void TearDown() override {
     window_.reset();
     services_.reset();
   }
 
-  // Types text the way a keyboard does, one key press per character (the
-  // test helpers for typing take ASCII only).
-  void type(const QString& text) {
-    for (QChar c : text) {
-      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-      QApplication::sendEvent(QApplication::focusWidget(), &press);
-      QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-      QApplication::sendEvent(QApplication::focusWidget(), &release);
-    }
-  }
+  void type(const QString& text) { test::typeText(text); }
   void fire(uint32_t timer) { window_->dialog().timer(timer); }
   QLineEdit* edit() { return window_->wordBox().widget(); }
   QString pageText() { return window_->articleView()->widget()->toPlainText(); }
