@@ -442,6 +442,9 @@ void MainDialog::onWordEditChange() {
   // box: from now on no lookup writes over the text, whatever the focus
   // history (there is no on-screen keyboard to tell otherwise).
   wordEditActive_ = true;
+  // Nor does a select-all still pending from the focus's arrival: it would
+  // select what was just typed, and the next key would replace it.
+  platform_.timers.stop(kSelectAllTimer);
   std::u16string text = platform_.wordBox.text();
   if (text.empty()) {
     showHint({});  // no typed word left to say anything about

@@ -225,6 +225,19 @@ TEST_F(WindowInputTest, APasteOfTheOtherScriptSwitchesAsWell) {
   EXPECT_EQ(list().topIndex(), 11);
 }
 
+TEST_F(WindowInputTest, TypingBeforeTheFocusSelectAllFiresIsNotSelectedOver) {
+  start();
+  russianHebrew();
+  ui().focusList();
+  ui().focusWordBox();  // the box selects its text 10 ms after the focus arrives
+  ASSERT_EQ(ui().timers().running().count(kSelectAllTimer), 1u);
+  ui().type(u"к");  // a fast typist's first key, before that
+  EXPECT_EQ(ui().timers().running().count(kSelectAllTimer), 0u);
+  ui().wait(kSelectAllPeriod);
+  ui().type(u"о");
+  EXPECT_EQ(word(), "ко");
+}
+
 TEST_F(WindowInputTest, CharactersTypedIntoTheListGoToTheWordBox) {
   start();
   russianHebrew();
