@@ -19,6 +19,7 @@
 #include "tools/dictionary_checker.h"
 #include "tools/dictionary_dump.h"
 #include "tools/visible_controls.h"
+#include "ui/display_order.h"
 #include "ui/headword_list.h"
 
 namespace orva::fuzz {
@@ -137,6 +138,10 @@ void showArticles(DictionaryFile& file, const DeviceSettings& device) {
       articleAsText(article, true);
       expectHarmlessText(article);
       checkViewerPage(view.page());
+      // The page a viewer that does its own bidi is given, block by block.
+      std::u16string logical(kPageStart);
+      for (const ArticleBlock& block : article.blocks) appendLogicalOrderBlockHtml(block, logical);
+      checkViewerPage(logical);
     }
   }
 }

@@ -103,5 +103,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     units[i] = static_cast<char16_t>(static_cast<uint8_t>(bytes[2 * i]) | (static_cast<uint8_t>(bytes[2 * i + 1]) << 8));
   markupFunctions(units, device);
   checkViewerPage(units);
+  std::u16string block;
+  appendLogicalOrderBlockHtml({ArticleBlockKind::HebrewText, units}, block);
+  checkViewerPage(block);
   return 0;
 }

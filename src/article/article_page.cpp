@@ -85,27 +85,33 @@ Article ComposeArticle(const EntryRecord& record, Direction direction, const Dev
   return article;
 }
 
+namespace {
+
+// Every related form's blocks, each as soon as it is read.
+void appendRelatedForms(const EntryRecord& record, const DeviceSettings& device, DictionaryFile& hebrewRussian,
+                        ArticleView& view) {
+  ComposeRelatedForms(record, device, hebrewRussian, [&](ArticleBlock&& block) { view.appendBlock(block); });
+}
+
+}  // namespace
+
 void ShowArticlePage(const EntryRecord& record, Direction direction, const DeviceSettings& device,
                      DictionaryFile& hebrewRussian, ArticleView& view) {
-  std::u16string page = ComposeArticleMain(record, direction, device);
-  if (direction == Direction::RussianHebrew) {
-    page += kPageEnd;
-    view.ShowPage(page);
-    return;
-  }
   view.clear();
-  ShowRelatedForms(record, page, device, hebrewRussian, view);
+  view.append(kPageStart);
+  for (const ArticleBlock& block : ComposeMainBlocks(record, direction, device)) view.appendBlock(block);
+  if (direction == Direction::RussianHebrew) {
+    view.append(kPageEnd);
+  } else {
+    appendRelatedForms(record, device, hebrewRussian, view);
+  }
+  view.endOfSource();
 }
 
 void ShowRelatedForms(const EntryRecord& record, std::u16string_view page, const DeviceSettings& device,
                       DictionaryFile& hebrewRussian, ArticleView& view) {
   view.AppendPage(page);
-  std::u16string piece;  // one buffer for every piece
-  ComposeRelatedForms(record, device, hebrewRussian, [&](ArticleBlock&& block) {
-    piece.clear();
-    appendBlockHtml(block, piece);
-    view.AppendPage(piece);
-  });
+  appendRelatedForms(record, device, hebrewRussian, view);
   view.endOfSource();
 }
 

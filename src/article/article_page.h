@@ -33,16 +33,16 @@ std::u16string ComposeArticleMain(const EntryRecord& record, Direction direction
 Article ComposeArticle(const EntryRecord& record, Direction direction, const DeviceSettings& device,
                        DictionaryFile& hebrewRussian);
 
-// Shows the page of `record` in `view`. Russian-Hebrew: the main part and
-// "</body></html>\r\n" in one ShowPage. Hebrew-Russian: the viewer is
-// cleared and ShowRelatedForms sends the main part, the related forms of the
-// group from `hebrewRussian`, and the end of the source.
+// Shows the page of `record` in `view`: clears it, sends "<html><body>\r\n"
+// and the blocks of the main part, then, Russian-Hebrew,
+// "</body></html>\r\n", or, Hebrew-Russian, the blocks of the related forms
+// of the group from `hebrewRussian`, and ends the source.
 void ShowArticlePage(const EntryRecord& record, Direction direction, const DeviceSettings& device,
                      DictionaryFile& hebrewRussian, ArticleView& view);
 
-// Sends `page`, then every other form of the record's group with a form code
-// from 1 to 199 (each piece as soon as it is ready), then the end of the
-// source.
+// Sends `page`, then the blocks of every other form of the record's group
+// with a form code from 1 to 199 (each as soon as it is ready), then the end
+// of the source.
 void ShowRelatedForms(const EntryRecord& record, std::u16string_view page, const DeviceSettings& device,
                       DictionaryFile& hebrewRussian, ArticleView& view);
 

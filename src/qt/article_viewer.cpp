@@ -53,14 +53,25 @@ QtArticleView::~QtArticleView() { delete browser_; }
 
 void QtArticleView::clear() {
   source_.clear();
+  display_.clear();
   shown_.clear();
   browser_->clear();
+}
+
+void QtArticleView::append(std::u16string_view html) {
+  source_ += html;
+  if (!visualOrder_) display_ += html;
+}
+
+void QtArticleView::appendBlock(const ArticleBlock& block) {
+  appendBlockHtml(block, source_);
+  if (!visualOrder_) appendLogicalOrderBlockHtml(block, display_);
 }
 
 void QtArticleView::endOfSource() {
   shown_ = source_;
   if (!visualOrder_) {
-    browser_->setHtml(toQString(sanitisePage(rtlRunsInLogicalOrder(source_))));
+    browser_->setHtml(toQString(sanitisePage(display_)));
     browser_->mapColours();
     return;
   }

@@ -53,7 +53,10 @@ class QtArticleView : public ArticleView {
   ~QtArticleView() override;
 
   void clear() override;
-  void append(std::u16string_view html) override { source_ += html; }
+  void append(std::u16string_view html) override;
+  // Keeps the block's HTML as the logic sent it, and lays a right-to-left
+  // block out in logical order when the page is not already in visual order.
+  void appendBlock(const ArticleBlock& block) override;
   void endOfSource() override;
 
   PageBrowser* widget() const { return browser_; }
@@ -63,7 +66,8 @@ class QtArticleView : public ArticleView {
  private:
   PageBrowser* browser_;
   bool visualOrder_;
-  std::u16string source_;
+  std::u16string source_;   // the page as the logic sent it
+  std::u16string display_;  // the page as the browser is given it, in logical order
   std::u16string shown_;
 };
 

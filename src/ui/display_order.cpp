@@ -59,32 +59,12 @@ std::u16string runsInReverseOrder(std::u16string_view content) {
   return out;
 }
 
-std::u16string rtlRunsInLogicalOrder(std::u16string_view page) {
-  std::u16string out;
-  out.reserve(page.size());
-  size_t start = 0;
-  while (start < page.size()) {
-    size_t end = page.find(u"\r\n", start);
-    end = end == std::u16string_view::npos ? page.size() : end + 2;
-    const std::u16string_view line = page.substr(start, end - start);
-    start = end;
-    const size_t contentStart = line.find(u"size=6>");
-    if (line.find(u"dir=\"rtl\"") == std::u16string_view::npos || contentStart == std::u16string_view::npos) {
-      out += line;
-      continue;
-    }
-    // The block closes with "</font></div>" or "</font></b></div>".
-    const size_t contentEnd = line.rfind(u"</font></");
-    const size_t from = contentStart + 7;
-    if (contentEnd == std::u16string_view::npos || contentEnd < from) {
-      out += line;
-      continue;
-    }
-    out += line.substr(0, from);
-    out += runsInReverseOrder(line.substr(from, contentEnd - from));
-    out += line.substr(contentEnd);
+void appendLogicalOrderBlockHtml(const ArticleBlock& block, std::u16string& html) {
+  if (!block.rightToLeft()) {
+    appendBlockHtml(block, html);
+    return;
   }
-  return out;
+  appendBlockHtml({block.kind, runsInReverseOrder(block.text)}, html);
 }
 
 }  // namespace orva

@@ -22,6 +22,7 @@
 #include "qt/qt_text.h"
 #include "qt/typed_text_limit.h"
 #include "support/test_files.h"
+#include "ui/display_order.h"
 #include "ui/page_markup.h"
 
 namespace orva {
@@ -156,6 +157,30 @@ TEST_F(ArticleViewerTest, NestedTablesAndDeepNestingAreFlattenedBeforeLayout) {
     EXPECT_EQ(text.count('x'), 250);
     EXPECT_EQ(text.count('y'), 1);
     EXPECT_LE(markupShape(toU16(view.widget()->toHtml())).maxDepth, kMaxPageDepth + 4);
+  }
+}
+
+TEST_F(ArticleViewerTest, LaysHebrewBlocksOutInTheOrderOfItsOwnBidi) {
+  // The headword מכתב with its root כתב in red: the page lists the red span
+  // first, as a display that lays runs out left to right needs it.
+  const ArticleBlock headword{ArticleBlockKind::HebrewHeadword, u"<font color=red>כתב</font>מ"};
+  const ArticleBlock russian{ArticleBlockKind::RussianText, u"письмо"};
+  const std::u16string sent = std::u16string(kPageStart) + blockHtml(headword) + blockHtml(russian);
+  for (bool visualOrder : {false, true}) {
+    QtArticleView view(&parent_, visualOrder);
+    view.clear();
+    view.append(kPageStart);
+    view.appendBlock(headword);
+    view.appendBlock(russian);
+    view.endOfSource();
+    QString text = view.widget()->toPlainText();
+    text.remove(QChar(kLeftToRightOverride));
+    // Logical order for the browser's own bidi; the stored order under an
+    // override when the page is already in visual order.
+    EXPECT_TRUE(text.contains(visualOrder ? QString::fromUtf8("כתבמ") : QString::fromUtf8("מכתב")))
+        << visualOrder << " " << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromUtf8("письмо")));
+    EXPECT_EQ(view.shownSource(), sent) << visualOrder;
   }
 }
 

@@ -1,4 +1,4 @@
-// Adapting pages and texts to a toolkit that does its own bidi.
+// Adapting blocks and texts to a toolkit that does its own bidi.
 #include <gtest/gtest.h>
 
 #include "support/test_files.h"
@@ -7,25 +7,32 @@
 namespace orva {
 namespace {
 
-TEST(RtlRunsInLogicalOrder, TurnsTheRunsOfHebrewBlocksBack) {
-  const std::u16string head = u"<div align=\"right\" dir=\"rtl\" style=\"direction: rtl\"><b><font color=\"black\" size=6>";
-  const std::u16string form = u"<div align=\"right\" dir=\"rtl\" style=\"direction: rtl\"><font color=\"black\" size=6>";
-  // The page of מכתב with כתב in red lists the span first, then מ.
-  const std::u16string page = u"<html><body>\r\n" + head + u"<font color=red>כתב</font>מ</font></b></div>\r\n" +
-                              u"<div align=\"left\"><font size=6>письмо</font></div>\r\n<hr>\r\n" + form +
-                              u"הו<font color=red>גד</font>אב</font></div>\r\n" + form + u"שלום</font></div>\r\n";
-  const std::u16string expected = u"<html><body>\r\n" + head + u"מ<font color=red>כתב</font></font></b></div>\r\n" +
-                                  u"<div align=\"left\"><font size=6>письмо</font></div>\r\n<hr>\r\n" + form +
-                                  u"אב<font color=red>גד</font>הו</font></div>\r\n" + form + u"שלום</font></div>\r\n";
-  EXPECT_EQ(test::u8(rtlRunsInLogicalOrder(page)), test::u8(expected));
+TEST(LogicalOrderBlockHtml, TurnsTheRunsOfHebrewBlocksBack) {
+  // The headword מכתב with כתב in red lists the span first, then מ.
+  std::u16string html;
+  appendLogicalOrderBlockHtml({ArticleBlockKind::HebrewHeadword, u"<font color=red>כתב</font>מ"}, html);
+  appendLogicalOrderBlockHtml({ArticleBlockKind::HebrewText, u"הו<font color=red>גד</font>אב"}, html);
+  appendLogicalOrderBlockHtml({ArticleBlockKind::HebrewText, u"שלום"}, html);
+  std::u16string expected;
+  appendBlockHtml({ArticleBlockKind::HebrewHeadword, u"מ<font color=red>כתב</font>"}, expected);
+  appendBlockHtml({ArticleBlockKind::HebrewText, u"אב<font color=red>גד</font>הו"}, expected);
+  appendBlockHtml({ArticleBlockKind::HebrewText, u"שלום"}, expected);
+  EXPECT_EQ(test::u8(html), test::u8(expected));
 }
 
-TEST(RtlRunsInLogicalOrder, LeavesEverythingElseAlone) {
-  const std::u16string left = u"<div align=\"left\"><b>кн<font color=red>и</font>га</b></div>\r\n</body></html>\r\n";
-  EXPECT_EQ(rtlRunsInLogicalOrder(left), left);
-  const std::u16string broken = u"<div dir=\"rtl\">no size</div>";
-  EXPECT_EQ(rtlRunsInLogicalOrder(broken), broken);
-  EXPECT_EQ(rtlRunsInLogicalOrder(u""), u"");
+TEST(LogicalOrderBlockHtml, LeavesEverythingElseAlone) {
+  for (const ArticleBlock& block : {ArticleBlock{ArticleBlockKind::RussianHeadword, u"кн<font color=red>и</font>га"},
+                                    ArticleBlock{ArticleBlockKind::RussianText, u"<font color=red>a</font>b"},
+                                    ArticleBlock{ArticleBlockKind::Label, u"м. р."},
+                                    ArticleBlock{ArticleBlockKind::Separator, u""}}) {
+    std::u16string html;
+    appendLogicalOrderBlockHtml(block, html);
+    EXPECT_EQ(test::u8(html), test::u8(blockHtml(block)));
+  }
+  // A red span that is never closed stays where it is, with what follows it.
+  EXPECT_EQ(runsInReverseOrder(u"א<font color=red>ב"), u"א<font color=red>ב");
+  EXPECT_EQ(runsInReverseOrder(u"<font color=red>ב</font>ג<font color=red>ד"), u"ג<font color=red>ד<font color=red>ב</font>");
+  EXPECT_EQ(runsInReverseOrder(u""), u"");
 }
 
 }  // namespace
