@@ -22,7 +22,7 @@ constexpr uint32_t kNeighbourhood = 8;
 constexpr size_t kLongestSuggestedWord = 48;
 // At most this many letters before a form entry's headword may be prefixes
 // of the typed word (Hebrew ו, ה, ב, ל, מ, ש, כ and their combinations).
-constexpr size_t kMaxPrefixLetters = 3;
+constexpr size_t kMaxFormEntryPrefixLetters = 3;
 
 // The most edits a suggestion may be away from a word of this length.
 size_t allowedEdits(size_t length) { return length <= 4 ? 1 : length <= 8 ? 2 : 3; }
@@ -86,7 +86,7 @@ class DictionaryHintSource final : public LookupHintSource {
                                             const std::string& typedKey) const {
     for (HeadwordEntry& entry : groupEntries(file, direction, logicalDevice(), lemma.entryId / 1000)) {
       if (entry.entryId == lemma.entryId || entry.key.empty() || entry.key.size() >= typedKey.size()) continue;
-      if (typedKey.size() - entry.key.size() > kMaxPrefixLetters) continue;
+      if (typedKey.size() - entry.key.size() > kMaxFormEntryPrefixLetters) continue;
       if (typedKey.compare(typedKey.size() - entry.key.size(), entry.key.size(), entry.key) == 0) return entry;
     }
     return std::nullopt;

@@ -21,7 +21,7 @@ namespace orva {
 
 namespace {
 
-std::u16string typedText(const std::string& argument) {
+std::u16string lookedUpText(const std::string& argument) {
   const auto text = utf8ToUtf16(argument);
   if (!text || text->empty()) throw UsageError{"give a non-empty UTF-8 text to look up"};
   return *text;
@@ -65,7 +65,7 @@ int runArticle(const CommandArgs& raw) {
   if (index) {
     n = *index;
   } else {
-    const TypedQuery query = makeTypedQuery(typedText(args.positional()[0]), options.direction, options.device);
+    const TypedQuery query = makeTypedQuery(lookedUpText(args.positional()[0]), options.direction, options.device);
     const auto found = findTypedPrefix(query.view(), file, options.direction, options.device);
     if (!found) return kExitNotFound;
     n = *found;
