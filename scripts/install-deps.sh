@@ -3,7 +3,7 @@
 # need, only those that are missing. Uses sudo when not run as root.
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev fonts-dejavu-core hspell hunspell hunspell-ru libhunspell-dev mueller7accent-dict dpkg-dev file)
+packages=(cmake g++ make ninja-build pkg-config libgtest-dev libbenchmark-dev qt6-base-dev fonts-dejavu-core hspell hunspell hunspell-ru libhunspell-dev mueller7accent-dict dpkg-dev file)
 # Checking the Debian package: its validators and lintian.
 packages+=(desktop-file-utils appstream man-db lintian)
 # The translations: Qt Linguist's CMake support and lrelease.
