@@ -2,6 +2,8 @@
 #include "tools/command_line.h"
 
 #include <charconv>
+#include <iostream>
+#include <new>
 
 #include "store/program_directory.h"
 #include "text/utf.h"
@@ -130,6 +132,18 @@ void reopenIfChangedOrFail(DictionaryFile& file, Direction direction) {
   if (file.reopenIfChanged() == FileChange::Gone)
     throw UsageError{std::string(dictionaryFileName(direction)) +
                      " was replaced or changed while open and can no longer be read"};
+}
+
+int runReportingErrors(std::string_view program, const std::function<int()>& command) {
+  try {
+    return command();
+  } catch (const UsageError& error) {
+    std::cerr << program << ": " << error.message << "\n";
+    return kExitError;
+  } catch (const std::bad_alloc&) {
+    std::cerr << program << ": out of memory\n";
+    return kExitError;
+  }
 }
 
 }  // namespace orva

@@ -2,6 +2,7 @@
 // common dictionary flags, and the errors that end a command with exit 2.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -29,6 +30,12 @@ inline constexpr FileAccessMode kOneQueryFileAccess = FileAccessMode::Positional
 struct UsageError {
   std::string message;
 };
+
+// Runs `command` and returns its exit code. A UsageError, or running out of
+// memory (whatever the command was writing has then been removed on the way
+// out), ends it with exit 2 and a message on stderr that starts with
+// `program`.
+int runReportingErrors(std::string_view program, const std::function<int()>& command);
 
 class Arguments {
  public:

@@ -2,7 +2,6 @@
 // checks dictionary files and runs the program's lookups on them.
 #include <cstring>
 #include <iostream>
-#include <new>
 #include <string_view>
 
 #include "orva_version.h"
@@ -96,7 +95,7 @@ int main(int argc, char** argv) {
       return 0;
     }
   }
-  try {
+  return runReportingErrors("orvadict", [&] {
     if (command == "build") return runBuild(args);
     if (command == "dump") return runDump(args);
     if (command == "check") return runCheck(args);
@@ -109,12 +108,5 @@ int main(int argc, char** argv) {
     // Anything else is a word to read, with its options before or after it.
     if (!command.empty()) return runRead(CommandArgs(argv + 1, argv + argc));
     throw UsageError{"unknown command \"" + std::string(command) + "\"; see orvadict --help"};
-  } catch (const UsageError& error) {
-    std::cerr << "orvadict: " << error.message << "\n";
-    return kExitError;
-  } catch (const std::bad_alloc&) {
-    // Whatever a command was writing has been removed on the way out.
-    std::cerr << "orvadict: out of memory\n";
-    return kExitError;
-  }
+  });
 }
